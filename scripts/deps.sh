@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Quorvane needs on Debian 12, if it is missing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build git
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    xvfb xauth x11-utils xdotool imagemagick
+    fonts-dejavu-core
+)
+if [ "${1:-}" = "--test" ]; then
+    packages+=(clang libclang-rt-14-dev clang-format valgrind)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

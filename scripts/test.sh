@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quorvane twice (warnings as errors; AddressSanitizer with
+# UndefinedBehaviorSanitizer) and runs every test of both builds through CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh --test
+
+jobs=$(nproc)
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+status=0
+for variant in werror asan; do
+    flags=(-DQUORVANE_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+    [ "$variant" = asan ] && flags=(-DQUORVANE_WERROR=ON -DQUORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+    echo "== build: $variant"
+    cmake -S . -B "build/$variant" -G Ninja "${flags[@]}" >/dev/null
+    cmake --build "build/$variant" -j "$jobs"
+    echo "== test: $variant"
+    ctest --test-dir "build/$variant" --output-on-failure -j "$jobs" || status=1
+done
+exit $status

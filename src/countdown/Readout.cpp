@@ -1,0 +1,136 @@
+#include "countdown/Readout.h"
+
+#include <limits>
+
+namespace {
+
+// Every readout unit counted from a fixed origin: days, hours, minutes or seconds since the
+// start of the Julian day numbering, on the clock face.
+qint64 unitIndex(Unit unit, const WallClockTime &t)
+{
+    const qint64 day = t.date.toJulianDay();
+    switch (unit) {
+    case Unit::Days:
+        return day;
+    case Unit::Hours:
+        return 24 * day + t.time.hour();
+    case Unit::Minutes:
+        return 1440 * day + 60 * t.time.hour() + t.time.minute();
+    case Unit::Seconds:
+        return 86400 * day + 3600 * t.time.hour() + 60 * t.time.minute() + t.time.second();
+    }
+    Q_UNREACHABLE();
+    return 0;
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+int digits(const QString &text, qsizetype from, qsizetype count)
+{
+    int value = 0;
+    for (qsizetype i = from; i < from + count; ++i) {
+        value = value * 10 + (text.at(i).unicode() - '0');
+    }
+    return value;
+}
+
+} // namespace
+
+WallClockTime WallClockTime::fromDateTime(const QDateTime &dateTime)
+{
+    const QTime t = dateTime.time();
+    return {dateTime.date(), QTime(t.hour(), t.minute(), t.second())};
+}
+
+char UnitCode(Unit unit)
+{
+    switch (unit) {
+    case Unit::Days:
+        return 'd';
+    case Unit::Hours:
+        return 'h';
+    case Unit::Minutes:
+        return 'n';
+    case Unit::Seconds:
+        return 's';
+    }
+    Q_UNREACHABLE();
+    return '?';
+}
+
+QString UnitSuffix(Unit unit)
+{
+    switch (unit) {
+    case Unit::Days:
+        return QStringLiteral(" Days");
+    case Unit::Hours:
+        return QStringLiteral(" Hrs.");
+    case Unit::Minutes:
+        return QStringLiteral(" Min.");
+    case Unit::Seconds:
+        return QStringLiteral(" Sec.");
+    }
+    Q_UNREACHABLE();
+    return QString();
+}
+
+std::optional<qint32> UnitsBetween(Unit unit, const WallClockTime &from, const WallClockTime &to)
+{
+    if (!from.date.isValid() || !from.time.isValid() || !to.date.isValid() || !to.time.isValid()) {
+        return std::nullopt;
+    }
+    const qint64 count = unitIndex(unit, to) - unitIndex(unit, from);
+    if (count < std::numeric_limits<qint32>::min() || count > std::numeric_limits<qint32>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<qint32>(count);
+}
+
+std::optional<WallClockTime> ParseDateText(const QString &text)
+{
+    static constexpr char Shape[] = "####-##-## ##:##";
+    constexpr qsizetype Length = sizeof(Shape) - 1;
+    if (text.size() != Length) {
+        return std::nullopt;
+    }
+    for (qsizetype i = 0; i < Length; ++i) {
+        const QChar c = text.at(i);
+        if (Shape[i] == '#' ? !isDigit(c) : c != QLatin1Char(Shape[i])) {
+            return std::nullopt;
+        }
+    }
+    const QDate date(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2));
+    const int hour = digits(text, 11, 2);
+    const int minute = digits(text, 14, 2);
+    // QDate accepts no year 0; QTime refuses hour 24 and minute 60.
+    if (!date.isValid() || !QTime::isValid(hour, minute, 0)) {
+        return std::nullopt;
+    }
+    return WallClockTime {date, QTime(hour, minute)};
+}
+
+QString ReadoutLineText(Unit unit, qint32 count)
+{
+    return QString::number(count) + UnitSuffix(unit);
+}
+
+Readout ComputeReadout(const Clock &clock, const QString &targetDate)
+{
+    Readout readout;
+    const std::optional<WallClockTime> target = ParseDateText(targetDate);
+    if (!target) {
+        return readout;
+    }
+    for (const Unit unit : ReadoutUnits) {
+        const WallClockTime now = WallClockTime::fromDateTime(clock.now());
+        const std::optional<qint32> count = UnitsBetween(unit, now, *target);
+        if (!count) {
+            break;
+        }
+        readout.lines.append(ReadoutLineText(unit, *count));
+    }
+    return readout;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "host/PictureLoader.h"
+
+class QtPictureLoader final : public PictureLoader
+{
+public:
+    QImage load(const QString &path) const override;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "host/SettingsStore.h"
+
+#include <QMap>
+#include <QSettings>
+
+#include <memory>
+#include <optional>
+
+// The settings store over QSettings.
+//
+// File-backed stores (every platform but Windows' registry) are written by replacing the
+// whole file: the current file is copied, the staged changes are applied to the copy, the
+// copy is read back and compared with what it must hold, flushed to disk and renamed over
+// the original. A crash or a full disk therefore leaves the complete old or the complete
+// new file, never a mix, and a failed save leaves the old file byte-identical.
+class QtSettingsStore final : public SettingsStore
+{
+public:
+    static QString organizationName() { return QStringLiteral("Quorvane"); }
+    static QString applicationName() { return QStringLiteral("Quorvane"); }
+
+    // A store kept in the ini-format file at filePath.
+    explicit QtSettingsStore(const QString &filePath);
+    // The per-user store of this application in the platform's native place.
+    static std::unique_ptr<QtSettingsStore> openDefault();
+    ~QtSettingsStore() override;
+
+    // Path of the backing file, or the registry path on Windows.
+    QString fileName() const;
+
+    QString get(const QString &section, const QString &key,
+        const QString &defaultValue = QString()) const override;
+    bool contains(const QString &section, const QString &key) const override;
+    void save(const QString &section, const QString &key, const QString &value) override;
+    void remove(const QString &section, const QString &key) override;
+    SaveResult commit() override;
+    void discard() override;
+
+private:
+    QtSettingsStore(std::unique_ptr<QSettings> settings, bool fileBacked);
+    SaveResult commitToFile();
+    SaveResult commitDirect();
+    static QString fullKey(const QString &section, const QString &key);
+
+    std::unique_ptr<QSettings> m_settings; // reads the committed store
+    bool m_fileBacked = false;
+    // Staged changes by full key: a value to write, or nullopt to remove the key.
+    QMap<QString, std::optional<QString>> m_pending;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// Outcome of writing pending changes to the persistent store.
+struct SaveResult
+{
+    bool ok = true;
+    QString error; // human-readable reason when !ok
+};
+
+// Per-user persistent settings addressed by section and key; every value is text.
+// The application name is fixed by the implementation.
+//
+// save() and remove() are staged: they are visible to get()/contains() at once but reach
+// the disk only with commit(), all together, so a save is never half written.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+
+    // The stored text whenever the key exists (also when it is empty), defaultValue otherwise.
+    virtual QString get(const QString &section, const QString &key,
+        const QString &defaultValue = QString()) const = 0;
+    virtual bool contains(const QString &section, const QString &key) const = 0;
+    virtual void save(const QString &section, const QString &key, const QString &value) = 0;
+    virtual void remove(const QString &section, const QString &key) = 0;
+
+    // Writes every staged change as one replacement of the store. On failure nothing of the
+    // previous store is changed, the staged changes are dropped and the reason is returned.
+    virtual SaveResult commit() = 0;
+    // Drops staged changes without writing them.
+    virtual void discard() = 0;
+};

@@ -1,0 +1,6 @@
+#include "host/SystemClock.h"
+
+QDateTime SystemClock::now() const
+{
+    return QDateTime::currentDateTime();
+}

@@ -1,0 +1,25 @@
+#include "app/Session.h"
+#include "host/QtFileDialog.h"
+#include "host/QtMessageBox.h"
+#include "host/QtPictureLoader.h"
+#include "host/QtSettingsStore.h"
+#include "host/SystemClock.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QtSettingsStore::organizationName());
+    QApplication::setApplicationName(QtSettingsStore::applicationName());
+
+    const auto settings = QtSettingsStore::openDefault();
+    SystemClock clock;
+    QtMessageBox messages;
+    QtFileDialog fileDialog;
+    QtPictureLoader pictures;
+    EventStore store;
+    Session session(store, HostServices {*settings, clock, messages, fileDialog, pictures});
+    session.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "host/SettingsStore.h"
+
+#include <QStringList>
+
+#include <functional>
+
+// Everything the user can set, held in memory for the whole run and shared by both windows.
+struct EventStore
+{
+    // Entry n is event n; entry 0 is the built-in event. Both lists always have the same size.
+    // An entry whose description is empty counts as removed.
+    QStringList EventDates;
+    QStringList EventDescriptions;
+    // Index, in both lists, of the event counted down to.
+    qint32 ActiveEvent = 0;
+    // DefaultWallpaperMarker for the built-in picture, otherwise the path of an image file.
+    QString WallpaperPath;
+
+    // Upper bound of both lists (the number of entries after the built-in one).
+    qsizetype upperBound() const { return EventDates.size() - 1; }
+    bool isValidIndex(qint64 index) const { return index >= 0 && index < EventDates.size(); }
+};
+
+// The settings layout, in one place.
+namespace SettingsLayout {
+inline QString section()
+{
+    return QStringLiteral("countdown");
+}
+inline QString wallpaperKey()
+{
+    return QStringLiteral("Wallpaper");
+}
+inline QString activeKey()
+{
+    return QStringLiteral("Active");
+}
+inline QString dateKey(qint64 n)
+{
+    return QLatin1Char('d') + QString::number(n);
+}
+inline QString descriptionKey(qint64 n)
+{
+    return QLatin1Char('t') + QString::number(n);
+}
+} // namespace SettingsLayout
+
+// As a wallpaper setting: the built-in picture. Compared by exact, case-sensitive equality.
+inline QString DefaultWallpaperMarker()
+{
+    return QStringLiteral("veltor://default");
+}
+inline QString BuiltInEventDate()
+{
+    return QStringLiteral("2003-06-10 08:00");
+}
+inline QString BuiltInEventDescription()
+{
+    return QStringLiteral("Quorvane");
+}
+// Written into a removed entry's date.
+inline QString RemovedEventDate()
+{
+    return QStringLiteral("* deleted *");
+}
+
+// Replaces the whole event store with what the settings store holds.
+void LoadSettings(EventStore &store, const SettingsStore &settings);
+
+// Writes the wallpaper text, the kept events renumbered from 1 and the selected event
+// (selectedIndex -1: none) and commits them as one change. Changes neither list.
+SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
+    const QStringList &eventDates, const QStringList &eventDescriptions, int selectedIndex);
+
+// Start-up: loads the store, then opens the countdown window.
+void Main(EventStore &store, const SettingsStore &settings,
+    const std::function<void()> &openCountdownWindow);

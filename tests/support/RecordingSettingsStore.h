@@ -1,0 +1,61 @@
+#pragma once
+
+#include "host/SettingsStore.h"
+
+#include <QStringList>
+
+// Passes every operation on to a real store and records it, as "get d1", "save d1=text",
+// "remove d1", "contains d1" and "commit".
+class RecordingSettingsStore final : public SettingsStore
+{
+public:
+    explicit RecordingSettingsStore(SettingsStore &inner)
+        : m_inner(inner)
+    { }
+
+    QString get(const QString &section, const QString &key,
+        const QString &defaultValue = QString()) const override
+    {
+        log.append(QStringLiteral("get ") + key);
+        return m_inner.get(section, key, defaultValue);
+    }
+    bool contains(const QString &section, const QString &key) const override
+    {
+        log.append(QStringLiteral("contains ") + key);
+        return m_inner.contains(section, key);
+    }
+    void save(const QString &section, const QString &key, const QString &value) override
+    {
+        log.append(QStringLiteral("save ") + key + QLatin1Char('=') + value);
+        m_inner.save(section, key, value);
+    }
+    void remove(const QString &section, const QString &key) override
+    {
+        log.append(QStringLiteral("remove ") + key);
+        m_inner.remove(section, key);
+    }
+    SaveResult commit() override
+    {
+        log.append(QStringLiteral("commit"));
+        return m_inner.commit();
+    }
+    void discard() override { m_inner.discard(); }
+
+    // Only the writes: saves and removes, in order.
+    QStringList writes() const
+    {
+        QStringList out;
+        for (const QString &entry : log) {
+            if (entry.startsWith(QLatin1String("save "))
+                || entry.startsWith(QLatin1String("remove "))) {
+                out.append(entry);
+            }
+        }
+        return out;
+    }
+
+    mutable QStringList log;
+
+private:
+    SettingsStore &m_inner;
+};
