@@ -1,14 +1,23 @@
 #pragma once
 
+#include "host/FileDialog.h"
 #include "host/HostServices.h"
 
-#include <QWidget>
+#include <QDialog>
 
 class Navigator;
+class OptionButton;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 struct EventStore;
 
-// The settings dialog.
-class frmConfig final : public QWidget
+// The settings dialog: edits the event list in place, and picks the event counted down to and
+// the wallpaper. Modeless; OK and Cancel hand over to a fresh countdown window, the title-bar
+// close button just closes it.
+class frmConfig final : public QDialog
 {
     Q_OBJECT
 
@@ -16,8 +25,46 @@ public:
     frmConfig(EventStore &store, const HostServices &host, Navigator &navigator,
         QWidget *parent = nullptr);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    void createControls();
+
+    void Form_Load();
+    void cboEvents_Click();
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    void optWallpaperDefault_Click();
+    void optWallpaperCustom_MouseUp();
+    void optWallpaperCustom_KeyUp();
+    void chooseWallpaperFile();
+
     EventStore &m_store;
     HostServices m_host;
     Navigator &m_navigator;
+
+    // The active event as it stood when the dialog opened, restored by Cancel if removed.
+    QString m_openedActiveDate;
+    QString m_openedActiveDescription;
+
+    // The file-open dialog's settings; it remembers the last chosen file for this visit.
+    FileDialog::Request m_dlgWallpaper;
+
+    QGroupBox *m_fraMsg[2] = {};
+    QLabel *m_lblMsg[4] = {};
+    OptionButton *m_optWallpaperDefault = nullptr;
+    OptionButton *m_optWallpaperCustom = nullptr;
+    QLineEdit *m_txtWallpaper = nullptr;
+    QComboBox *m_cboEvents = nullptr;
+    QLabel *m_lblDate = nullptr;
+    QLabel *m_Label1 = nullptr;
+    QLineEdit *m_txtDescription = nullptr;
+    QLineEdit *m_txtDate = nullptr;
+    QPushButton *m_cmdAdd = nullptr;
+    QPushButton *m_cmdRemove = nullptr;
+    QPushButton *m_cmdOk = nullptr;
+    QPushButton *m_cmdCancel = nullptr;
 };
