@@ -1,0 +1,533 @@
+#include "FakeClock.h"
+#include "ScriptedFileDialog.h"
+#include "ScriptedMessageBox.h"
+#include "app/Navigator.h"
+#include "host/HostServices.h"
+#include "host/QtPictureLoader.h"
+#include "host/QtSettingsStore.h"
+#include "settings/frmConfig.h"
+#include "store/EventStore.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+using Shown = ScriptedMessageBox::Shown;
+
+// Records each countdown window asked for: the title it would show, and whether any window
+// was still open at that moment.
+class RecordingNavigator final : public Navigator
+{
+public:
+    explicit RecordingNavigator(const EventStore &store)
+        : m_store(store)
+    { }
+    void openMain() override
+    {
+        titles.append(m_store.EventDescriptions.value(m_store.ActiveEvent));
+        for (const QWidget *w : QApplication::topLevelWidgets()) {
+            windowStillOpen = windowStillOpen || w->isVisible();
+        }
+    }
+    void openConfig() override { QFAIL("the dialog never opens itself"); }
+
+    QStringList titles;
+    bool windowStillOpen = false;
+
+private:
+    const EventStore &m_store;
+};
+
+struct Harness
+{
+    QTemporaryDir dir;
+    QString file = dir.filePath(QStringLiteral("Quorvane.conf"));
+    QtSettingsStore settings {file};
+    FakeClock clock;
+    ScriptedMessageBox messages;
+    ScriptedFileDialog files;
+    QtPictureLoader pictures;
+    EventStore store;
+    RecordingNavigator navigator {store};
+    HostServices host {settings, clock, messages, files, pictures};
+
+    Harness() { LoadSettings(store, settings); }
+
+    // Stores user events 1..n with the dates "2004-01-0n 10:00", then loads them.
+    void seed(const QStringList &descriptions, int active,
+        const QString &wallpaper = DefaultWallpaperMarker())
+    {
+        for (int n = 1; n <= descriptions.size(); ++n) {
+            settings.save(QStringLiteral("countdown"), SettingsLayout::dateKey(n), dateOf(n));
+            settings.save(QStringLiteral("countdown"), SettingsLayout::descriptionKey(n),
+                descriptions.at(n - 1));
+        }
+        settings.save(
+            QStringLiteral("countdown"), QStringLiteral("Active"), QString::number(active));
+        settings.save(QStringLiteral("countdown"), QStringLiteral("Wallpaper"), wallpaper);
+        QVERIFY(settings.commit().ok);
+        LoadSettings(store, settings);
+    }
+    static QString dateOf(int n)
+    {
+        return QStringLiteral("2004-01-%1 10:00").arg(n, 2, 10, QLatin1Char('0'));
+    }
+
+    // The settings file as written: "key=value" for every key of the section.
+    QStringList onDisk() const
+    {
+        QSettings ini(file, QSettings::IniFormat);
+        ini.beginGroup(QStringLiteral("countdown"));
+        QStringList out;
+        for (const QString &key : ini.allKeys()) {
+            out.append(key + QLatin1Char('=') + ini.value(key).toString());
+        }
+        out.sort();
+        return out;
+    }
+};
+
+template<typename T> T *child(const QWidget &dialog, const char *name)
+{
+    T *found = dialog.findChild<T *>(QString::fromLatin1(name));
+    if (!found) {
+        qFatal("no control %s", name);
+    }
+    return found;
+}
+
+void click(const QWidget &dialog, const char *name, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mouseClick(child<QWidget>(dialog, name), button);
+}
+
+void addEvent(const QWidget &dialog, const QString &description, const QString &date)
+{
+    QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), description);
+    QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), date);
+    click(dialog, "cmdAdd");
+}
+
+QStringList items(const QWidget &dialog)
+{
+    const auto *combo = child<QComboBox>(dialog, "cboEvents");
+    QStringList out;
+    for (int i = 0; i < combo->count(); ++i) {
+        out.append(combo->itemText(i));
+    }
+    return out;
+}
+
+int selected(const QWidget &dialog)
+{
+    return child<QComboBox>(dialog, "cboEvents")->currentIndex();
+}
+
+QString text(const QWidget &dialog, const char *name)
+{
+    if (auto *label = dialog.findChild<QLabel *>(QString::fromLatin1(name))) {
+        return label->text();
+    }
+    return child<QLineEdit>(dialog, name)->text();
+}
+
+} // namespace
+
+class tst_frmConfig final : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Harness> h;
+
+private slots:
+    void init() { h = std::make_unique<Harness>(); }
+    void cleanup()
+    {
+        h.reset();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void opensOnActiveEventWithFocusInWallpaperGroup()
+    {
+        h->seed({QStringLiteral("One"), QStringLiteral("Two")}, 2);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings"));
+        QCOMPARE(dialog.size(), QSize(353, 327));
+        QCOMPARE(items(dialog),
+            (QStringList {
+                QStringLiteral("Quorvane"), QStringLiteral("One"), QStringLiteral("Two")}));
+        QCOMPARE(selected(dialog), 2);
+        QCOMPARE(text(dialog, "lblDate"), Harness::dateOf(2));
+        QVERIFY(child<QRadioButton>(dialog, "optWallpaperDefault")->isChecked());
+        QCOMPARE(dialog.focusWidget(), child<QWidget>(dialog, "optWallpaperDefault"));
+    }
+
+    void tabOrderAndLabelsFollowTheLayout()
+    {
+        frmConfig dialog(h->store, h->host, h->navigator);
+        QStringList order;
+        QWidget *w = child<QWidget>(dialog, "optWallpaperDefault");
+        do {
+            if (w->focusPolicy() & Qt::TabFocus) {
+                order.append(w->objectName());
+            }
+            w = w->nextInFocusChain();
+        } while (w != child<QWidget>(dialog, "optWallpaperDefault"));
+        QCOMPARE(order.join(QLatin1Char(' ')),
+            QStringLiteral("optWallpaperDefault optWallpaperCustom txtWallpaper cboEvents cmdAdd "
+                           "txtDescription txtDate cmdRemove cmdOk cmdCancel"));
+        QCOMPARE(
+            child<QLabel>(dialog, "lblMsg2")->buddy(), child<QWidget>(dialog, "txtDescription"));
+        QCOMPARE(child<QLabel>(dialog, "lblMsg0")->buddy(), child<QWidget>(dialog, "txtDate"));
+        QCOMPARE(
+            child<QWidget>(dialog, "txtWallpaper")->accessibleName(), QStringLiteral("Wallpaper"));
+    }
+
+    void activeOutsideListSelectsNothingAndRemoveDoesNothing()
+    {
+        h->seed({QStringLiteral("One")}, 5);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        QCOMPARE(selected(dialog), -1);
+        QCOMPARE(text(dialog, "lblDate"), QString());
+        click(dialog, "cmdRemove");
+        QVERIFY(h->messages.shown.isEmpty());
+        QCOMPARE(items(dialog), (QStringList {QStringLiteral("Quorvane"), QStringLiteral("One")}));
+    }
+
+    void activeEntryWithoutDescriptionOpensOnBuiltInEvent()
+    {
+        h->seed({QString()}, 1);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        QCOMPARE(selected(dialog), 0);
+        QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
+    }
+
+    void dateIsCheckedBeforeDescription()
+    {
+        frmConfig dialog(h->store, h->host, h->navigator);
+        click(dialog, "cmdAdd");
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), QStringLiteral("2003/12/03 14:00"));
+        click(dialog, "cmdAdd");
+        const QString invalid = QStringLiteral(
+            "The date you have entered is not valid. Please use the following syntax:\r\n"
+            "YYYY-MM-DD HH:MIN\r\n\r\nExamples:\r\n2003-12-03 14:00\r\n2004-01-19 01:15");
+        QCOMPARE(h->messages.shown.size(), 2);
+        for (const Shown &shown : std::as_const(h->messages.shown)) {
+            QCOMPARE(shown.text, invalid);
+            QCOMPARE(shown.style, MessageBox::Stop);
+            QCOMPARE(shown.title, QStringLiteral("Invalid syntax"));
+        }
+        QCOMPARE(text(dialog, "txtDate"), QStringLiteral("2003/12/03 14:00"));
+
+        child<QLineEdit>(dialog, "txtDate")->setText(QStringLiteral("2003-13-45 99:99"));
+        click(dialog, "cmdAdd");
+        QCOMPARE(h->messages.shown.size(), 3);
+        QCOMPARE(h->messages.shown.last().text, QStringLiteral("Please enter a description"));
+        QCOMPARE(h->messages.shown.last().style, MessageBox::Exclamation);
+        QCOMPARE(h->messages.shown.last().title, QStringLiteral("Quorvane"));
+        QCOMPARE(h->store.EventDates.size(), 1);
+    }
+
+    void addAppendsSelectsAndEmptiesTextBoxes()
+    {
+        h->seed({QStringLiteral("One")}, 0);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        addEvent(dialog, QStringLiteral(" "), QStringLiteral("2003-13-45 99:99"));
+        QVERIFY(h->messages.shown.isEmpty());
+        QCOMPARE(h->store.EventDates.last(), QStringLiteral("2003-13-45 99:99"));
+        QCOMPARE(h->store.EventDescriptions.last(), QStringLiteral(" "));
+        QCOMPARE(items(dialog).last(), QStringLiteral(" "));
+        QCOMPARE(selected(dialog), 2);
+        QCOMPARE(text(dialog, "lblDate"), QStringLiteral("2003-13-45 99:99"));
+        QCOMPARE(text(dialog, "txtDate"), QString());
+        QCOMPARE(text(dialog, "txtDescription"), QString());
+        QCOMPARE(h->store.ActiveEvent, 0);
+    }
+
+    void enterAddsAndEscapeDoesNothing()
+    {
+        frmConfig dialog(h->store, h->host, h->navigator);
+        dialog.show();
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Trip"));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), QStringLiteral("2004-01-19 01:15"));
+        QTest::keyClick(child<QLineEdit>(dialog, "txtDate"), Qt::Key_Return);
+        QCOMPARE(items(dialog).last(), QStringLiteral("Trip"));
+        QTest::keyClick(child<QLineEdit>(dialog, "txtDate"), Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+    }
+
+    void removalsCascadeTowardsBuiltInEvent()
+    {
+        h->seed(
+            {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
+            3);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        click(dialog, "cmdRemove");
+        QCOMPARE(items(dialog).at(3), QStringLiteral("C [to be removed]"));
+        QCOMPARE(h->store.EventDates.at(3), QStringLiteral("* deleted *"));
+        QCOMPARE(h->store.EventDescriptions.at(3), QString());
+        QCOMPARE(selected(dialog), 2);
+        click(dialog, "cmdRemove");
+        QCOMPARE(selected(dialog), 1);
+        click(dialog, "cmdRemove");
+        QCOMPARE(selected(dialog), 0);
+
+        child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(4);
+        click(dialog, "cmdRemove");
+        QCOMPARE(selected(dialog), 0);
+        QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
+        QCOMPARE(items(dialog).size(), 5);
+    }
+
+    void builtInEventCannotBeRemoved()
+    {
+        frmConfig dialog(h->store, h->host, h->navigator);
+        click(dialog, "cmdRemove");
+        QCOMPARE(h->messages.shown.size(), 1);
+        QCOMPARE(h->messages.shown.first().text, QStringLiteral("This event cannot be removed!"));
+        QCOMPARE(h->messages.shown.first().style, MessageBox::Exclamation);
+        QCOMPARE(items(dialog), QStringList {QStringLiteral("Quorvane")});
+        QCOMPARE(h->store.EventDescriptions, QStringList {QStringLiteral("Quorvane")});
+    }
+
+    void pickingRemovedItemSelectsBuiltInEvent()
+    {
+        h->seed({QStringLiteral("A"), QStringLiteral("B")}, 1);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        click(dialog, "cmdRemove");
+        child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(2);
+        QCOMPARE(text(dialog, "lblDate"), Harness::dateOf(2));
+        QTest::keyClick(child<QComboBox>(dialog, "cboEvents"), Qt::Key_Up);
+        QCOMPARE(selected(dialog), 0);
+        QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
+    }
+
+    void addAfterRemoveKeepsItemIndexEqualToListIndex()
+    {
+        h->seed({QStringLiteral("A"), QStringLiteral("B")}, 2);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        click(dialog, "cmdRemove");
+        addEvent(dialog, QStringLiteral("New"), QStringLiteral("2005-05-05 05:05"));
+        QCOMPARE(selected(dialog), 3);
+        QCOMPARE(h->store.EventDescriptions.at(3), QStringLiteral("New"));
+        QCOMPARE(items(dialog).at(2), QStringLiteral("B [to be removed]"));
+    }
+
+    void cancelKeepsAddedEventAndLaterOkWritesIt()
+    {
+        {
+            frmConfig dialog(h->store, h->host, h->navigator);
+            dialog.show();
+            addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
+            click(dialog, "cmdCancel");
+            QVERIFY(!dialog.isVisible());
+        }
+        QCOMPARE(h->navigator.titles, QStringList {QStringLiteral("Quorvane")});
+        QVERIFY(!h->navigator.windowStillOpen);
+        QVERIFY(!QFile::exists(h->file));
+
+        frmConfig dialog(h->store, h->host, h->navigator);
+        dialog.show();
+        QCOMPARE(items(dialog).last(), QStringLiteral("Trip"));
+        child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(1);
+        click(dialog, "cmdOk");
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(h->onDisk(),
+            (QStringList {QStringLiteral("Active=1"), QStringLiteral("Wallpaper=veltor://default"),
+                QStringLiteral("d1=2004-01-19 01:15"), QStringLiteral("t1=Trip")}));
+        QCOMPARE(h->navigator.titles.last(), QStringLiteral("Trip"));
+        QVERIFY(!h->navigator.windowStillOpen);
+    }
+
+    void okRenumbersKeptEventsAndReloads()
+    {
+        h->seed(
+            {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
+            2);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        click(dialog, "cmdRemove");
+        addEvent(dialog, QStringLiteral("E"), QStringLiteral("2005-05-05 05:05"));
+        addEvent(dialog, QStringLiteral("F"), QStringLiteral("2006-06-06 06:06"));
+        click(dialog, "cmdRemove");
+        child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(5);
+        click(dialog, "cmdOk");
+        QCOMPARE(h->onDisk(),
+            (QStringList {QStringLiteral("Active=4"), QStringLiteral("Wallpaper=veltor://default"),
+                QStringLiteral("d1=") + Harness::dateOf(1),
+                QStringLiteral("d2=") + Harness::dateOf(3),
+                QStringLiteral("d3=") + Harness::dateOf(4), QStringLiteral("d4=2005-05-05 05:05"),
+                QStringLiteral("t1=A"), QStringLiteral("t2=C"), QStringLiteral("t3=D"),
+                QStringLiteral("t4=E")}));
+        QCOMPARE(h->store.EventDescriptions,
+            (QStringList {QStringLiteral("Quorvane"), QStringLiteral("A"), QStringLiteral("C"),
+                QStringLiteral("D"), QStringLiteral("E")}));
+        QCOMPARE(h->store.ActiveEvent, 4);
+        QCOMPARE(h->navigator.titles, QStringList {QStringLiteral("E")});
+    }
+
+    void cancelRestoresRemovedActiveEventOnly()
+    {
+        h->seed({QStringLiteral("A"), QStringLiteral("B")}, 2);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        click(dialog, "cmdRemove");
+        click(dialog, "cmdRemove");
+        click(dialog, "cmdCancel");
+        QCOMPARE(h->store.EventDates.at(2), Harness::dateOf(2));
+        QCOMPARE(h->store.EventDescriptions,
+            (QStringList {QStringLiteral("Quorvane"), QString(), QStringLiteral("B")}));
+        QCOMPARE(items(dialog).at(2), QStringLiteral("B"));
+        QCOMPARE(h->navigator.titles, QStringList {QStringLiteral("B")});
+    }
+
+    void refusedSaveKeepsDialogOpenWithEverything()
+    {
+        h->seed({QStringLiteral("A")}, 1);
+        const QStringList before = h->onDisk();
+        frmConfig dialog(h->store, h->host, h->navigator);
+        dialog.show();
+        addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
+        QFile::setPermissions(h->dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        click(dialog, "cmdOk");
+        QFile::setPermissions(
+            h->dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(h->messages.shown.size(), 1);
+        QVERIFY(h->messages.shown.first().text.startsWith(
+            QStringLiteral("The settings could not be saved.\r\n\r\n")));
+        QVERIFY(h->messages.shown.first().text.contains(QStringLiteral("read-only")));
+        QCOMPARE(h->messages.shown.first().style, MessageBox::Stop);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(h->navigator.titles.isEmpty());
+        QCOMPARE(h->onDisk(), before);
+        QCOMPARE(selected(dialog), 2);
+        QCOMPARE(h->store.EventDescriptions.last(), QStringLiteral("Trip"));
+
+        click(dialog, "cmdOk");
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(h->navigator.titles, QStringList {QStringLiteral("Trip")});
+    }
+
+    void titleBarCloseOpensNoCountdown()
+    {
+        frmConfig dialog(h->store, h->host, h->navigator);
+        dialog.show();
+        addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
+        QVERIFY(dialog.close());
+        QVERIFY(h->navigator.titles.isEmpty());
+        QVERIFY(!QFile::exists(h->file));
+    }
+
+    void wallpaperOptionFollowsExactMarker_data()
+    {
+        QTest::addColumn<QString>("wallpaper");
+        QTest::addColumn<bool>("isDefault");
+        QTest::newRow("marker") << DefaultWallpaperMarker() << true;
+        QTest::newRow("marker in other case") << QStringLiteral("Veltor://Default") << false;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("file") << QStringLiteral("/pictures/sea.jpg") << false;
+    }
+    void wallpaperOptionFollowsExactMarker()
+    {
+        QFETCH(QString, wallpaper);
+        QFETCH(bool, isDefault);
+        h->seed({}, 0, wallpaper);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        QCOMPARE(child<QRadioButton>(dialog, "optWallpaperDefault")->isChecked(), isDefault);
+        QCOMPARE(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked(), !isDefault);
+        QCOMPARE(text(dialog, "txtWallpaper"), wallpaper);
+        QVERIFY(h->files.requests.isEmpty());
+    }
+
+    void anyMouseButtonOnCustomOpensFileDialog_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+    void anyMouseButtonOnCustomOpensFileDialog()
+    {
+        QFETCH(Qt::MouseButton, button);
+        frmConfig dialog(h->store, h->host, h->navigator);
+        h->files.answerWithFile(QStringLiteral("/pictures/sea.jpg"));
+        click(dialog, "optWallpaperCustom", button);
+        QCOMPARE(h->files.requests.size(), 1);
+        const FileDialog::Request request = h->files.requests.first();
+        QCOMPARE(request.title, QStringLiteral("Select a Wallpaper (approx. 390x275)"));
+        QCOMPARE(request.filter,
+            QStringLiteral(
+                "Wallpaper ( *.jpeg; *.jpg; *.gif; *.bmp;)| *.jpeg; *.jpg; *.gif; *.bmp;"));
+        QCOMPARE(request.flags, 0x1004);
+        QCOMPARE(text(dialog, "txtWallpaper"), QStringLiteral("/pictures/sea.jpg"));
+        click(dialog, "cmdOk");
+        QVERIFY(h->onDisk().contains(QStringLiteral("Wallpaper=/pictures/sea.jpg")));
+    }
+
+    void cancelledFileDialogLeavesMarkerUnderCustom()
+    {
+        frmConfig dialog(h->store, h->host, h->navigator);
+        click(dialog, "optWallpaperCustom");
+        QVERIFY(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked());
+        QCOMPARE(text(dialog, "txtWallpaper"), DefaultWallpaperMarker());
+        QVERIFY(h->messages.shown.isEmpty());
+    }
+
+    void failingFileDialogShowsErrorWithNumber()
+    {
+        h->seed({}, 0, QStringLiteral("/pictures/old.bmp"));
+        frmConfig dialog(h->store, h->host, h->navigator);
+        h->files.answerWithFailure(20476, QStringLiteral("The file name is too long."));
+        click(dialog, "optWallpaperCustom");
+        QCOMPARE(h->messages.shown.size(), 1);
+        QCOMPARE(h->messages.shown.first().text, QStringLiteral("The file name is too long."));
+        QCOMPARE(h->messages.shown.first().title, QStringLiteral("Error 20476"));
+        QCOMPARE(h->messages.shown.first().style, MessageBox::Stop);
+        QCOMPARE(text(dialog, "txtWallpaper"), QStringLiteral("/pictures/old.bmp"));
+    }
+
+    void fileDialogOffersLastChoiceWithinOneVisit()
+    {
+        {
+            frmConfig dialog(h->store, h->host, h->navigator);
+            h->files.answerWithFile(QStringLiteral("/pictures/sea.jpg"));
+            click(dialog, "optWallpaperCustom");
+            click(dialog, "optWallpaperDefault");
+            QCOMPARE(text(dialog, "txtWallpaper"), DefaultWallpaperMarker());
+            click(dialog, "optWallpaperCustom");
+        }
+        frmConfig dialog(h->store, h->host, h->navigator);
+        click(dialog, "optWallpaperCustom");
+        QCOMPARE(h->files.requests.size(), 3);
+        QCOMPARE(h->files.requests.at(0).initialFile, QString());
+        QCOMPARE(h->files.requests.at(1).initialFile, QStringLiteral("/pictures/sea.jpg"));
+        QCOMPARE(h->files.requests.at(2).initialFile, QString());
+    }
+
+    void keyboardOpensFileDialogOnlyOnSpace()
+    {
+        frmConfig dialog(h->store, h->host, h->navigator);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(child<QWidget>(dialog, "optWallpaperDefault"), Qt::Key_Right);
+        QVERIFY(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked());
+        QVERIFY(h->files.requests.isEmpty());
+        QTest::keyClick(child<QWidget>(dialog, "optWallpaperCustom"), Qt::Key_Space);
+        QCOMPARE(h->files.requests.size(), 1);
+    }
+};
+
+QTEST_MAIN(tst_frmConfig)
+#include "tst_frmconfig.moc"
