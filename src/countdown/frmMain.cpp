@@ -1,15 +1,247 @@
 #include "countdown/frmMain.h"
 
 #include "app/Navigator.h"
+#include "countdown/Readout.h"
+#include "host/Clock.h"
+#include "host/PictureLoader.h"
 #include "store/EventStore.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <array>
+
+static void initBuiltInPictures()
+{
+    // The pictures live in the static GUI library; referencing them keeps the linker from
+    // dropping them.
+    static const bool done = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+namespace {
+
+constexpr QSize ClientSize(385, 294);
+constexpr int AutoCloseMs = 10000;
+// A refresh lands this long after the clock's second boundary, so that timer jitter cannot
+// put it before the boundary.
+constexpr int RefreshDelayMs = 5;
+// A tick this close before a boundary came early: it waits for the boundary instead of
+// showing the old second once more.
+constexpr int EarlyTickMs = 50;
+
+QFont verdana(qreal pointSize, QFont::Weight weight = QFont::Normal)
+{
+    QFont font;
+    // DejaVu Sans is installed with the program and has much the same shape and width.
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(pointSize);
+    font.setWeight(weight);
+    return font;
+}
+
+QPalette whiteOnBlack(QPalette palette)
+{
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    return palette;
+}
+
+void setLine(QLabel *label, const QString &text)
+{
+    if (label->text() != text) {
+        label->setText(text);
+        label->setAccessibleName(text);
+    }
+}
+
+} // namespace
 
 frmMain::frmMain(
     const EventStore &store, const HostServices &host, Navigator &navigator, QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent,
+        Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+            | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_store(store)
     , m_host(host)
     , m_navigator(navigator)
 {
-    // TODO: the countdown window.
-    setWindowTitle(m_store.EventDescriptions.value(m_store.ActiveEvent));
+    createControls();
+    Form_Load();
+}
+
+void frmMain::createControls()
+{
+    initBuiltInPictures();
+    setFixedSize(ClientSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setPalette(whiteOnBlack(palette()));
+    setFont(verdana(8.25));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icon16.png"), QSize(16, 16));
+    setWindowIcon(icon);
+    m_wallpaper = QPixmap(QStringLiteral(":/wallpaper.jpg"));
+
+    const QFont readoutFont = verdana(21.75);
+    const auto readoutLabel = [this, &readoutFont](const char *name, int top) {
+        auto *label = new QLabel(this);
+        label->setObjectName(QLatin1String(name));
+        label->setGeometry(24, top, 345, 41);
+        label->setFont(readoutFont);
+        label->setAlignment(Qt::AlignCenter);
+        return label;
+    };
+    lblDays = readoutLabel("lblDays", 16);
+    lblHours = readoutLabel("lblHours", 72);
+    lblMin = readoutLabel("lblMin", 128);
+    lblSec = readoutLabel("lblSec", 184);
+
+    lblMs = new QLabel(tr("Every second brings it closer."), this);
+    lblMs->setObjectName(QStringLiteral("lblMs"));
+    lblMs->setGeometry(0, 240, 385, 17);
+    lblMs->setFont(verdana(9.75, QFont::Bold));
+    lblMs->setAlignment(Qt::AlignCenter);
+
+    chkClose = new QCheckBox(tr("Auto-Close (10 Sec)"), this);
+    chkClose->setObjectName(QStringLiteral("chkClose"));
+    chkClose->setGeometry(0, 272, 385, 25);
+    chkClose->setAutoFillBackground(true);
+    chkClose->setChecked(true);
+
+    cmdConfig = new QPushButton(this);
+    cmdConfig->setObjectName(QStringLiteral("cmdConfig"));
+    cmdConfig->setGeometry(352, 272, 33, 21);
+    cmdConfig->setIcon(QIcon(QStringLiteral(":/config.bmp")));
+    cmdConfig->setIconSize(QSize(16, 16));
+    cmdConfig->setAccessibleName(tr("Settings"));
+    cmdConfig->setToolTip(tr("Settings"));
+    QPalette blue = cmdConfig->palette();
+    blue.setColor(QPalette::Button, QColor(0x00, 0x00, 0xff));
+    cmdConfig->setPalette(blue);
+    cmdConfig->raise();
+
+    setTabOrder(chkClose, cmdConfig);
+    chkClose->setFocus();
+
+    tmr = new QTimer(this);
+    tmr->setObjectName(QStringLiteral("tmr"));
+    tmr->setSingleShot(true);
+    tmr->setTimerType(Qt::PreciseTimer);
+
+    tmrClose = new QTimer(this);
+    tmrClose->setObjectName(QStringLiteral("tmrClose"));
+    tmrClose->setSingleShot(true);
+    tmrClose->setTimerType(Qt::PreciseTimer);
+    tmrClose->setInterval(AutoCloseMs);
+
+    connect(tmr, &QTimer::timeout, this, &frmMain::tmr_Timer);
+    connect(tmrClose, &QTimer::timeout, this, &frmMain::tmrClose_Timer);
+    connect(chkClose, &QCheckBox::toggled, this, &frmMain::chkClose_Toggled);
+    connect(cmdConfig, &QPushButton::clicked, this, &frmMain::cmdConfig_Click);
+}
+
+void frmMain::Form_Load()
+{
+    // An index that names no event (a store edited by hand) counts down to the built-in one.
+    const qint32 active = m_store.isValidIndex(m_store.ActiveEvent) ? m_store.ActiveEvent : 0;
+    m_targetDate = m_store.EventDates.value(active);
+    // Qt reads "[*]" in a title as the modified mark; doubled, it shows as typed.
+    QString title = m_store.EventDescriptions.value(active);
+    setWindowTitle(title.replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
+
+    // From here on a step that fails leaves things as they are and the opening goes on.
+    if (m_store.WallpaperPath != DefaultWallpaperMarker()) {
+        const QImage picture = m_host.pictures.load(m_store.WallpaperPath);
+        if (!picture.isNull()) {
+            // Only the part under the client area is ever drawn.
+            m_wallpaper = QPixmap::fromImage(picture.copy(picture.rect().intersected(rect())));
+        }
+    }
+    centreOnScreen();
+    RefreshReadout();
+
+    tmrClose->start();
+    scheduleRefresh();
+}
+
+void frmMain::centreOnScreen()
+{
+    const QScreen *target = screen();
+    if (target == nullptr) {
+        return;
+    }
+    // Before the window is first shown its frame is not known yet; the client size stands in.
+    const QRect area = target->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2,
+        area.y() + (area.height() - outer.height()) / 2);
+}
+
+bool frmMain::RefreshReadout()
+{
+    const Readout readout = ComputeReadout(m_host.clock, m_targetDate);
+    const std::array<QLabel *, 4> labels = {lblDays, lblHours, lblMin, lblSec};
+    for (qsizetype i = 0; i < readout.lines.size(); ++i) {
+        setLine(labels.at(static_cast<std::size_t>(i)), readout.lines.at(i));
+    }
+    return readout.complete();
+}
+
+void frmMain::scheduleRefresh()
+{
+    const int msec = m_host.clock.now().time().msec();
+    tmr->start(1000 - msec + RefreshDelayMs);
+}
+
+void frmMain::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.drawPixmap(0, 0, m_wallpaper);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    tmr->stop();
+    tmrClose->stop();
+    event->accept();
+}
+
+void frmMain::tmr_Timer()
+{
+    // A failed refresh keeps the lines as they are; the next tick tries again.
+    if (m_host.clock.now().time().msec() < 1000 - EarlyTickMs) {
+        RefreshReadout();
+    }
+    scheduleRefresh();
+}
+
+void frmMain::tmrClose_Timer()
+{
+    close();
+}
+
+void frmMain::chkClose_Toggled(bool checked)
+{
+    if (checked) {
+        tmrClose->start();
+    } else {
+        tmrClose->stop();
+    }
+}
+
+void frmMain::cmdConfig_Click()
+{
+    close();
+    m_navigator.openConfig();
 }

@@ -2,12 +2,18 @@
 
 #include "host/HostServices.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 class Navigator;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTimer;
 struct EventStore;
 
-// The countdown window.
+// The countdown window: the active event's description as its title, the readout in four lines
+// over the wallpaper, and the Auto-Close box that closes it ten seconds after it opened.
 class frmMain final : public QWidget
 {
     Q_OBJECT
@@ -16,8 +22,42 @@ public:
     frmMain(const EventStore &store, const HostServices &host, Navigator &navigator,
         QWidget *parent = nullptr);
 
+    // The date text counted down to, copied from the event store when the window opened.
+    const QString &TargetDate() const { return m_targetDate; }
+
+    // Sets the readout lines from the clock. Stops at the first line that cannot be computed,
+    // leaving it and the lines after it as they were, and then returns false.
+    bool RefreshReadout();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void createControls();
+    void Form_Load();
+    void centreOnScreen();
+    void scheduleRefresh();
+
+    void tmr_Timer();
+    void tmrClose_Timer();
+    void chkClose_Toggled(bool checked);
+    void cmdConfig_Click();
+
     const EventStore &m_store;
     HostServices m_host;
     Navigator &m_navigator;
+    QString m_targetDate;
+    QPixmap m_wallpaper;
+
+    // The controls, named as in the window's design.
+    QLabel *lblDays = nullptr;
+    QLabel *lblHours = nullptr;
+    QLabel *lblMin = nullptr;
+    QLabel *lblSec = nullptr;
+    QLabel *lblMs = nullptr;
+    QCheckBox *chkClose = nullptr;
+    QPushButton *cmdConfig = nullptr;
+    QTimer *tmr = nullptr;
+    QTimer *tmrClose = nullptr;
 };
