@@ -50,16 +50,6 @@ bool markedReadOnly(const QString &path)
     return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
 }
 
-QMap<QString, QVariant> snapshot(QSettings &settings)
-{
-    QMap<QString, QVariant> all;
-    const QStringList keys = settings.allKeys();
-    for (const QString &key : keys) {
-        all.insert(key, settings.value(key));
-    }
-    return all;
-}
-
 } // namespace
 
 QtSettingsStore::QtSettingsStore(const QString &filePath)
@@ -156,6 +146,17 @@ SaveResult QtSettingsStore::commitDirect()
     return {};
 }
 
+bool QtSettingsStore::holdsPending(const QSettings &settings) const
+{
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
+        const QVariant stored = settings.value(it.key());
+        if (it->has_value() ? stored != QVariant(**it) : stored.isValid()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 SaveResult QtSettingsStore::commitToFile()
 {
     const QString target = m_settings->fileName();
@@ -206,7 +207,7 @@ SaveResult QtSettingsStore::commitToFile()
                 .arg(dirPath, staging.errorString())};
     }
 
-    QMap<QString, QVariant> expected;
+    qsizetype expectedKeys = 0;
     {
         QSettings writer(stagingPath, QSettings::IniFormat);
         for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
@@ -216,7 +217,7 @@ SaveResult QtSettingsStore::commitToFile()
                 writer.remove(it.key());
             }
         }
-        expected = snapshot(writer);
+        expectedKeys = writer.allKeys().size();
         writer.sync();
         if (writer.status() != QSettings::NoError) {
             cleanUp();
@@ -224,8 +225,9 @@ SaveResult QtSettingsStore::commitToFile()
         }
     }
 
-    // Read the written file back under a name QSettings has not cached, so the comparison
-    // sees the bytes on disk (a full disk can truncate the file without an error).
+    // Read the written file back under a name QSettings has not cached, so the check sees
+    // the bytes on disk (a full disk can truncate the file without an error): it must hold
+    // as many keys as intended and every staged change.
     std::error_code ec;
     std::filesystem::rename(QFile::encodeName(stagingPath).toStdString(),
         QFile::encodeName(verifiedPath).toStdString(), ec);
@@ -237,7 +239,8 @@ SaveResult QtSettingsStore::commitToFile()
     }
     {
         QSettings reader(verifiedPath, QSettings::IniFormat);
-        if (reader.status() != QSettings::NoError || snapshot(reader) != expected) {
+        if (reader.status() != QSettings::NoError || reader.allKeys().size() != expectedKeys
+            || !holdsPending(reader)) {
             cleanUp();
             return {false,
                 QStringLiteral("The settings could not be written completely to %1; "

@@ -42,6 +42,7 @@ private:
     QtSettingsStore(std::unique_ptr<QSettings> settings, bool fileBacked);
     SaveResult commitToFile();
     SaveResult commitDirect();
+    bool holdsPending(const QSettings &settings) const;
     static QString fullKey(const QString &section, const QString &key);
 
     std::unique_ptr<QSettings> m_settings; // reads the committed store

@@ -1,0 +1,224 @@
+#include "countdown/Readout.h"
+
+#include "FakeClock.h"
+
+#include <QTest>
+
+#include <ctime>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QDateTime local(int y, int mo, int d, int h, int mi, int s)
+{
+    return QDateTime(QDate(y, mo, d), QTime(h, mi, s));
+}
+
+// Moves on by one second every time it is read.
+class TickingClock final : public Clock
+{
+public:
+    explicit TickingClock(const QDateTime &start)
+        : m_next(start)
+    { }
+    QDateTime now() const override
+    {
+        const QDateTime reading = m_next;
+        m_next = m_next.addSecs(1);
+        return reading;
+    }
+
+private:
+    mutable QDateTime m_next;
+};
+
+} // namespace
+
+class tst_Readout final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void linesAtTheBuiltInDate_data();
+    void linesAtTheBuiltInDate();
+    void leapDayCountsAsACalendarDay();
+    void countsFollowTheClockFaceAcrossClockChanges();
+    void eachLineReadsTheClockJustBeforeItIsComputed();
+    void unreadableDateChangesNoLine();
+    void overflowFailsAtTheFirstLineThatDoesNotFit();
+    void unitCodesAndSuffixes();
+    void dateTextReading_data();
+    void dateTextReading();
+    void millisecondsAreDropped();
+};
+
+void tst_Readout::linesAtTheBuiltInDate_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("one second before midnight the day before") << local(2003, 6, 9, 23, 59,
+        59) << QStringList {u"1 Days"_s, u"9 Hrs."_s, u"481 Min."_s, u"28801 Sec."_s};
+    QTest::newRow("one hour before") << local(2003, 6, 10, 7, 0,
+        0) << QStringList {u"0 Days"_s, u"1 Hrs."_s, u"60 Min."_s, u"3600 Sec."_s};
+    QTest::newRow("thirty seconds before") << local(2003, 6, 10, 7, 59,
+        30) << QStringList {u"0 Days"_s, u"1 Hrs."_s, u"1 Min."_s, u"30 Sec."_s};
+    QTest::newRow("at the event") << local(
+        2003, 6, 10, 8, 0, 0) << QStringList {u"0 Days"_s, u"0 Hrs."_s, u"0 Min."_s, u"0 Sec."_s};
+    QTest::newRow("thirty seconds after") << local(2003, 6, 10, 8, 0,
+        30) << QStringList {u"0 Days"_s, u"0 Hrs."_s, u"0 Min."_s, u"-30 Sec."_s};
+    QTest::newRow("a day less one hour after") << local(2003, 6, 11, 7, 0,
+        0) << QStringList {u"-1 Days"_s, u"-23 Hrs."_s, u"-1380 Min."_s, u"-82800 Sec."_s};
+}
+
+void tst_Readout::linesAtTheBuiltInDate()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QStringList, lines);
+    const FakeClock clock(now);
+    const Readout readout = ComputeReadout(clock, u"2003-06-10 08:00"_s);
+    QVERIFY(readout.complete());
+    QCOMPARE(readout.lines, lines);
+}
+
+void tst_Readout::leapDayCountsAsACalendarDay()
+{
+    const FakeClock clock(local(2004, 2, 28, 12, 0, 0));
+    QCOMPARE(ComputeReadout(clock, u"2004-03-01 00:00"_s).lines.value(0), u"2 Days"_s);
+    const FakeClock nonLeap(local(2003, 2, 28, 12, 0, 0));
+    QCOMPARE(ComputeReadout(nonLeap, u"2003-03-01 00:00"_s).lines.value(0), u"1 Days"_s);
+}
+
+void tst_Readout::countsFollowTheClockFaceAcrossClockChanges()
+{
+    // Under a zone with daylight saving the local clock jumps; the counts must not.
+    const QByteArray oldTz = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    const auto restore = qScopeGuard([&] {
+        qputenv("TZ", oldTz);
+        tzset();
+    });
+
+    // Clocks go forward at 02:00 on 28 March 2004: 01:00 to 05:00 is 3 hours elapsed.
+    if (local(2004, 3, 28, 1, 0, 0).secsTo(local(2004, 3, 28, 5, 0, 0)) != 3 * 3600) {
+        QSKIP("The Europe/Berlin zone is not available here");
+    }
+    const FakeClock spring(local(2004, 3, 28, 1, 0, 0));
+    QCOMPARE(ComputeReadout(spring, u"2004-03-28 05:00"_s).lines,
+        (QStringList {u"0 Days"_s, u"4 Hrs."_s, u"240 Min."_s, u"14400 Sec."_s}));
+    // Clocks go back at 03:00 on 31 October 2004: 01:00 to 05:00 is 5 hours elapsed.
+    const FakeClock autumn(local(2004, 10, 31, 1, 0, 0));
+    QCOMPARE(ComputeReadout(autumn, u"2004-10-31 05:00"_s).lines.value(1), u"4 Hrs."_s);
+    // A target inside the hour that the spring change skips is still read by its clock face.
+    QCOMPARE(ComputeReadout(spring, u"2004-03-28 02:30"_s).lines.value(2), u"90 Min."_s);
+}
+
+void tst_Readout::eachLineReadsTheClockJustBeforeItIsComputed()
+{
+    // Readings 07:59:58, 07:59:59, 08:00:00 and 08:00:01 for the four lines.
+    const TickingClock clock(local(2003, 6, 10, 7, 59, 58));
+    QCOMPARE(ComputeReadout(clock, u"2003-06-10 08:00"_s).lines,
+        (QStringList {u"0 Days"_s, u"1 Hrs."_s, u"0 Min."_s, u"-1 Sec."_s}));
+}
+
+void tst_Readout::unreadableDateChangesNoLine()
+{
+    const FakeClock clock;
+    QVERIFY(ComputeReadout(clock, u"* deleted *"_s).lines.isEmpty());
+    QVERIFY(ComputeReadout(clock, QString()).lines.isEmpty());
+    QVERIFY(ComputeReadout(clock, u"2003-02-30 08:00"_s).lines.isEmpty());
+    QVERIFY(!ComputeReadout(clock, u"2003-02-30 08:00"_s).complete());
+}
+
+void tst_Readout::overflowFailsAtTheFirstLineThatDoesNotFit()
+{
+    // About 103 years: more seconds than a signed 32-bit count holds.
+    const FakeClock century(local(1900, 1, 1, 0, 0, 0));
+    const Readout r1 = ComputeReadout(century, u"2003-06-10 08:00"_s);
+    QCOMPARE(r1.lines.size(), 3);
+    QCOMPARE(r1.lines.at(0), u"37780 Days"_s);
+    QVERIFY(!r1.complete());
+
+    // Just inside the limit: 2^31 - 1 seconds is 24855 days, 3:14:07.
+    const FakeClock edge(local(2003, 6, 10, 8, 0, 0).addSecs(-2147483647LL));
+    QCOMPARE(ComputeReadout(edge, u"2003-06-10 08:00"_s).lines.value(3), u"2147483647 Sec."_s);
+    const FakeClock pastEdge(local(2003, 6, 10, 8, 0, 0).addSecs(-2147483648LL));
+    QCOMPARE(ComputeReadout(pastEdge, u"2003-06-10 08:00"_s).lines.size(), 3);
+    // After the event the negative limit is one further away.
+    const FakeClock negativeEdge(local(2003, 6, 10, 8, 0, 0).addSecs(2147483648LL));
+    QCOMPARE(
+        ComputeReadout(negativeEdge, u"2003-06-10 08:00"_s).lines.value(3), u"-2147483648 Sec."_s);
+
+    // Nearly ten thousand years: the minutes overflow as well.
+    const FakeClock ancient(local(1, 1, 1, 0, 0, 0));
+    QCOMPARE(ComputeReadout(ancient, u"9999-12-31 23:59"_s).lines.size(), 2);
+}
+
+void tst_Readout::unitCodesAndSuffixes()
+{
+    QCOMPARE(UnitCode(Unit::Days), 'd');
+    QCOMPARE(UnitCode(Unit::Hours), 'h');
+    QCOMPARE(UnitCode(Unit::Minutes), 'n');
+    QCOMPARE(UnitCode(Unit::Seconds), 's');
+    QCOMPARE(ReadoutLineText(Unit::Days, 1), u"1 Days"_s);
+    QCOMPARE(ReadoutLineText(Unit::Hours, -3), u"-3 Hrs."_s);
+    QCOMPARE(ReadoutLineText(Unit::Minutes, 1234567), u"1234567 Min."_s);
+    QCOMPARE(ReadoutLineText(Unit::Seconds, 0), u"0 Sec."_s);
+}
+
+void tst_Readout::dateTextReading_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("built-in date") << u"2003-06-10 08:00"_s << true;
+    QTest::newRow("leap day 2004") << u"2004-02-29 12:00"_s << true;
+    QTest::newRow("leap day 2000") << u"2000-02-29 12:00"_s << true;
+    QTest::newRow("last minute of a day") << u"2003-12-31 23:59"_s << true;
+    QTest::newRow("no leap day 2003") << u"2003-02-29 12:00"_s << false;
+    QTest::newRow("no leap day 1900") << u"1900-02-29 12:00"_s << false;
+    QTest::newRow("thirtieth of February") << u"2004-02-30 12:00"_s << false;
+    QTest::newRow("month 13") << u"2003-13-01 08:00"_s << false;
+    QTest::newRow("month 00") << u"2003-00-10 08:00"_s << false;
+    QTest::newRow("day 00") << u"2003-06-00 08:00"_s << false;
+    QTest::newRow("hour 24") << u"2003-06-10 24:00"_s << false;
+    QTest::newRow("minute 60") << u"2003-06-10 08:60"_s << false;
+    QTest::newRow("year 0000") << u"0000-06-10 08:00"_s << false;
+    QTest::newRow("shape only") << u"2003-13-45 99:99"_s << false;
+    QTest::newRow("with seconds") << u"2003-12-03 14:00:00"_s << false;
+    QTest::newRow("one-digit day") << u"2003-12-3 14:00"_s << false;
+    QTest::newRow("slashes") << u"2003/12/03 14:00"_s << false;
+    QTest::newRow("T separator") << u"2003-12-03T14:00"_s << false;
+    QTest::newRow("leading blank") << u" 2003-12-03 14:00"_s << false;
+    QTest::newRow("trailing blank") << u"2003-12-03 14:00 "_s << false;
+    QTest::newRow("removal mark") << u"* deleted *"_s << false;
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("arabic-indic digits") << u"\u0662\u0660\u0660\u0663-06-10 08:00"_s << false;
+    QTest::newRow("fullwidth digits") << u"\uFF12003-06-10 08:00"_s << false;
+    QTest::newRow("negative-looking year") << u"-003-06-10 08:00"_s << false;
+}
+
+void tst_Readout::dateTextReading()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, readable);
+    const std::optional<WallClockTime> read = ParseDateText(text);
+    QCOMPARE(read.has_value(), readable);
+    if (read) {
+        // Whatever is accepted prints back to the same text.
+        QCOMPARE(read->date.toString(u"yyyy-MM-dd"_s) + QLatin1Char(' ')
+                + read->time.toString(u"HH:mm"_s),
+            text);
+        QCOMPARE(read->time.second(), 0);
+    }
+}
+
+void tst_Readout::millisecondsAreDropped()
+{
+    // 07:59:59.999 is still 1 second before the event, not 0.001.
+    const FakeClock clock(QDateTime(QDate(2003, 6, 10), QTime(7, 59, 59, 999)));
+    QCOMPARE(ComputeReadout(clock, u"2003-06-10 08:00"_s).lines.value(3), u"1 Sec."_s);
+}
+
+QTEST_GUILESS_MAIN(tst_Readout)
+#include "tst_readout.moc"

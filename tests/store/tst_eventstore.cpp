@@ -1,0 +1,211 @@
+#include "store/EventStore.h"
+
+#include "RecordingSettingsStore.h"
+#include "host/QtSettingsStore.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class tst_EventStore final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void emptyStoreGivesTheBuiltInEventAndWritesNothing();
+    void readsExactlyTheNamedKeysInOrder();
+    void gapInTheNumbersEndsTheList();
+    void emptyDateEndsTheList();
+    void blankDateIsAnEvent();
+    void missingDescriptionReadsAsRemoved();
+    void activeValueIsKeptAsRead_data();
+    void activeValueIsKeptAsRead();
+    void emptyWallpaperIsNotTheMarker();
+    void loadingReplacesEverything();
+    void textsRoundTripExactly_data();
+    void textsRoundTripExactly();
+    void mainLoadsBeforeOpeningTheWindow();
+
+private:
+    QString path() const { return m_dir->filePath(u"Quorvane.conf"_s); }
+    void seed(const QList<std::pair<QString, QString>> &values)
+    {
+        QSettings s(path(), QSettings::IniFormat);
+        for (const auto &[key, value] : values) {
+            s.setValue(u"countdown/"_s + key, value);
+        }
+    }
+    EventStore load()
+    {
+        QtSettingsStore settings(path());
+        EventStore store;
+        LoadSettings(store, settings);
+        return store;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_EventStore::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_EventStore::emptyStoreGivesTheBuiltInEventAndWritesNothing()
+{
+    const EventStore store = load();
+    QCOMPARE(store.EventDates, QStringList {u"2003-06-10 08:00"_s});
+    QCOMPARE(store.EventDescriptions, QStringList {u"Quorvane"_s});
+    QCOMPARE(store.ActiveEvent, 0);
+    QCOMPARE(store.WallpaperPath, u"veltor://default"_s);
+    QVERIFY(!QFile::exists(path()));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList());
+}
+
+void tst_EventStore::readsExactlyTheNamedKeysInOrder()
+{
+    seed({{u"d1"_s, u"2004-01-19 01:15"_s}, {u"t1"_s, u"One"_s}, {u"d2"_s, u"2005-01-19 01:15"_s},
+        {u"t2"_s, u"Two"_s}, {u"Other"_s, u"x"_s}});
+    QtSettingsStore real(path());
+    RecordingSettingsStore settings(real);
+    EventStore store;
+    LoadSettings(store, settings);
+    QCOMPARE(settings.log,
+        (QStringList {u"get Wallpaper"_s, u"get Active"_s, u"get d1"_s, u"get t1"_s, u"get d2"_s,
+            u"get t2"_s, u"get d3"_s}));
+    QCOMPARE(store.EventDescriptions, (QStringList {u"Quorvane"_s, u"One"_s, u"Two"_s}));
+}
+
+void tst_EventStore::gapInTheNumbersEndsTheList()
+{
+    seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"t1"_s, u"One"_s}, {u"d2"_s, u"2004-01-02 00:00"_s},
+        {u"t2"_s, u"Two"_s}, {u"d4"_s, u"2004-01-04 00:00"_s}, {u"t4"_s, u"Four"_s}});
+    const EventStore store = load();
+    QCOMPARE(store.EventDates,
+        (QStringList {u"2003-06-10 08:00"_s, u"2004-01-01 00:00"_s, u"2004-01-02 00:00"_s}));
+    QCOMPARE(store.EventDescriptions.size(), store.EventDates.size());
+}
+
+void tst_EventStore::emptyDateEndsTheList()
+{
+    seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"t1"_s, u"One"_s}, {u"d2"_s, QString()},
+        {u"t2"_s, u"Two"_s}, {u"d3"_s, u"2004-01-03 00:00"_s}, {u"t3"_s, u"Three"_s}});
+    QCOMPARE(load().EventDescriptions, (QStringList {u"Quorvane"_s, u"One"_s}));
+}
+
+void tst_EventStore::blankDateIsAnEvent()
+{
+    seed({{u"d1"_s, u" "_s}, {u"t1"_s, u"Blank"_s}});
+    const EventStore store = load();
+    QCOMPARE(store.EventDates.value(1), u" "_s);
+    QCOMPARE(store.EventDescriptions.value(1), u"Blank"_s);
+}
+
+void tst_EventStore::missingDescriptionReadsAsRemoved()
+{
+    seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"d2"_s, u"2004-01-02 00:00"_s}, {u"t2"_s, u"Two"_s}});
+    const EventStore store = load();
+    QCOMPARE(store.EventDescriptions, (QStringList {u"Quorvane"_s, QString(), u"Two"_s}));
+    QCOMPARE(store.EventDates.size(), 3);
+}
+
+void tst_EventStore::activeValueIsKeptAsRead_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("active");
+    QTest::newRow("past the end of the list") << u"5"_s << 5;
+    QTest::newRow("largest 32-bit value") << u"2147483647"_s << 2147483647;
+    QTest::newRow("negative") << u"-2"_s << -2;
+    QTest::newRow("too large") << u"2147483648"_s << 0;
+    QTest::newRow("empty") << QString() << 0;
+    QTest::newRow("letters") << u"one"_s << 0;
+    QTest::newRow("fraction") << u"1.5"_s << 0;
+    QTest::newRow("hexadecimal") << u"0x1"_s << 0;
+}
+
+void tst_EventStore::activeValueIsKeptAsRead()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, active);
+    seed({{u"Active"_s, stored}, {u"d1"_s, u"2004-01-01 00:00"_s}, {u"t1"_s, u"One"_s},
+        {u"d2"_s, u"2004-01-02 00:00"_s}, {u"t2"_s, u"Two"_s}});
+    QCOMPARE(load().ActiveEvent, active);
+}
+
+void tst_EventStore::emptyWallpaperIsNotTheMarker()
+{
+    seed({{u"Wallpaper"_s, QString()}});
+    QCOMPARE(load().WallpaperPath, QString());
+}
+
+void tst_EventStore::loadingReplacesEverything()
+{
+    seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"t1"_s, u"One"_s}, {u"Active"_s, u"1"_s},
+        {u"Wallpaper"_s, u"/pictures/a.jpg"_s}});
+    QtSettingsStore settings(path());
+    EventStore store;
+    LoadSettings(store, settings);
+    const EventStore first = store;
+    store.EventDates.append(u"2009-09-09 09:09"_s); // appended in the dialog, never saved
+    store.EventDescriptions.append(u"Unsaved"_s);
+    store.EventDescriptions[1].clear();
+    LoadSettings(store, settings);
+    QCOMPARE(store.EventDates, first.EventDates);
+    QCOMPARE(store.EventDescriptions, first.EventDescriptions);
+    QCOMPARE(store.ActiveEvent, 1);
+    QCOMPARE(store.WallpaperPath, u"/pictures/a.jpg"_s);
+}
+
+void tst_EventStore::textsRoundTripExactly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("comma") << u"Tea, then cake"_s;
+    QTest::newRow("only commas") << u",,"_s;
+    QTest::newRow("double quotes") << u"The \"big\" day"_s;
+    QTest::newRow("single quote") << u"Mum's birthday"_s;
+    QTest::newRow("leading and trailing blanks") << u"  padded  "_s;
+    QTest::newRow("one blank") << u" "_s;
+    QTest::newRow("at sign first") << u"@ByteArray(x)"_s;
+    QTest::newRow("at variant") << u"@Variant(\\0\\0)"_s;
+    QTest::newRow("equals and semicolon") << u"a=b; c=d"_s;
+    QTest::newRow("backslashes") << u"C:\\Pictures\\new\\top.jpg"_s;
+    QTest::newRow("hash and brackets") << u"#1 [countdown]"_s;
+    QTest::newRow("line break") << u"two\r\nlines"_s;
+    QTest::newRow("non-ASCII") << u"Grüße — 春節 🎉"_s;
+    QTest::newRow("tab") << u"a\tb"_s;
+}
+
+void tst_EventStore::textsRoundTripExactly()
+{
+    QFETCH(QString, text);
+    {
+        QtSettingsStore settings(path());
+        const SaveResult saved
+            = SaveEventList(settings, text, {u"built-in"_s, text}, {u"Quorvane"_s, text}, 1);
+        QVERIFY2(saved.ok, qPrintable(saved.error));
+    }
+    const EventStore store = load();
+    QCOMPARE(store.WallpaperPath, text);
+    QCOMPARE(store.EventDates.value(1), text);
+    QCOMPARE(store.EventDescriptions.value(1), text);
+    QCOMPARE(store.ActiveEvent, 1);
+}
+
+void tst_EventStore::mainLoadsBeforeOpeningTheWindow()
+{
+    seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"t1"_s, u"One"_s}, {u"Active"_s, u"1"_s}});
+    QtSettingsStore settings(path());
+    EventStore store;
+    QString titleSeen;
+    Main(store, settings, [&] { titleSeen = store.EventDescriptions.value(store.ActiveEvent); });
+    QCOMPARE(titleSeen, u"One"_s);
+}
+
+QTEST_GUILESS_MAIN(tst_EventStore)
+#include "tst_eventstore.moc"

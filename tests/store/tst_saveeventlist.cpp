@@ -1,0 +1,278 @@
+#include "store/EventStore.h"
+
+#include "RecordingSettingsStore.h"
+#include "host/QtSettingsStore.h"
+
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString date(int n)
+{
+    return u"2004-01-%1 00:00"_s.arg(n % 28 + 1, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+class tst_SaveEventList final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void workedExampleWritesTheExactSequence();
+    void noUserEventsWritesOnlyWallpaperAndActive();
+    void nothingRemovedRewritesEveryKey();
+    void removingTheFirstRenumbersTheRest();
+    void removedSelectionFallsBackToTheNearestKeptBefore();
+    void noSelectionKeepsTheStoredActive();
+    void appendedThenRemovedIsNeverWrittenOrDeleted();
+    void removingEveryEventDeletesAllEventKeys();
+    void emptyWallpaperIsWrittenAsEmpty();
+    void randomEditsReloadAsSaved();
+
+private:
+    QString path() const { return m_dir->filePath(u"Quorvane.conf"_s); }
+    // Stores n user events through a save, as the program would have.
+    void storeEvents(int n, int active = 0)
+    {
+        QStringList dates {BuiltInEventDate()}, descriptions {BuiltInEventDescription()};
+        for (int i = 1; i <= n; ++i) {
+            dates.append(date(i));
+            descriptions.append(u"Event %1"_s.arg(i));
+        }
+        QtSettingsStore settings(path());
+        QVERIFY(SaveEventList(settings, DefaultWallpaperMarker(), dates, descriptions, active).ok);
+    }
+    EventStore load()
+    {
+        QtSettingsStore settings(path());
+        EventStore store;
+        LoadSettings(store, settings);
+        return store;
+    }
+    QStringList storedKeys()
+    {
+        QSettings s(path(), QSettings::IniFormat);
+        s.beginGroup(u"countdown"_s);
+        QStringList keys = s.childKeys();
+        keys.sort();
+        return keys;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_SaveEventList::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_SaveEventList::workedExampleWritesTheExactSequence()
+{
+    storeEvents(4);
+    EventStore store = load();
+    store.EventDates[2] = RemovedEventDate();
+    store.EventDescriptions[2].clear();
+
+    QtSettingsStore real(path());
+    RecordingSettingsStore settings(real);
+    QVERIFY(
+        SaveEventList(settings, u"/pics/w.jpg"_s, store.EventDates, store.EventDescriptions, 4).ok);
+    QCOMPARE(settings.writes(),
+        (QStringList {u"save Wallpaper=/pics/w.jpg"_s, u"save d1="_s + date(1),
+            u"save t1=Event 1"_s, u"save d2="_s + date(3), u"save t2=Event 3"_s,
+            u"save d3="_s + date(4), u"save t3=Event 4"_s, u"save Active=3"_s, u"remove d4"_s,
+            u"remove t4"_s}));
+    QCOMPARE(settings.log.last(), u"commit"_s);
+
+    const EventStore reloaded = load();
+    QCOMPARE(reloaded.EventDescriptions,
+        (QStringList {u"Quorvane"_s, u"Event 1"_s, u"Event 3"_s, u"Event 4"_s}));
+    QCOMPARE(reloaded.ActiveEvent, 3);
+    QCOMPARE(reloaded.WallpaperPath, u"/pics/w.jpg"_s);
+    QCOMPARE(storedKeys(),
+        (QStringList {
+            u"Active"_s, u"Wallpaper"_s, u"d1"_s, u"d2"_s, u"d3"_s, u"t1"_s, u"t2"_s, u"t3"_s}));
+}
+
+void tst_SaveEventList::noUserEventsWritesOnlyWallpaperAndActive()
+{
+    QtSettingsStore real(path());
+    RecordingSettingsStore settings(real);
+    QVERIFY(SaveEventList(
+        settings, DefaultWallpaperMarker(), {BuiltInEventDate()}, {BuiltInEventDescription()}, 0)
+                .ok);
+    QCOMPARE(settings.writes(),
+        (QStringList {u"save Wallpaper=veltor://default"_s, u"save Active=0"_s}));
+}
+
+void tst_SaveEventList::nothingRemovedRewritesEveryKey()
+{
+    storeEvents(2);
+    const EventStore store = load();
+    QtSettingsStore real(path());
+    RecordingSettingsStore settings(real);
+    QVERIFY(
+        SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 2)
+            .ok);
+    QCOMPARE(settings.writes(),
+        (QStringList {u"save Wallpaper=veltor://default"_s, u"save d1="_s + date(1),
+            u"save t1=Event 1"_s, u"save d2="_s + date(2), u"save t2=Event 2"_s,
+            u"save Active=2"_s}));
+}
+
+void tst_SaveEventList::removingTheFirstRenumbersTheRest()
+{
+    storeEvents(3);
+    EventStore store = load();
+    store.EventDescriptions[1].clear();
+    QtSettingsStore settings(path());
+    QVERIFY(
+        SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 0)
+            .ok);
+    const EventStore reloaded = load();
+    QCOMPARE(reloaded.EventDescriptions, (QStringList {u"Quorvane"_s, u"Event 2"_s, u"Event 3"_s}));
+    QCOMPARE(reloaded.EventDates, (QStringList {BuiltInEventDate(), date(2), date(3)}));
+    QVERIFY(!storedKeys().contains(u"d3"_s));
+    QVERIFY(!storedKeys().contains(u"t3"_s));
+}
+
+void tst_SaveEventList::removedSelectionFallsBackToTheNearestKeptBefore()
+{
+    storeEvents(4);
+    EventStore store = load();
+    store.EventDescriptions[3].clear(); // selected and removed: event 2 stays active
+    {
+        QtSettingsStore settings(path());
+        QVERIFY(SaveEventList(
+            settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 3)
+                    .ok);
+    }
+    QCOMPARE(load().ActiveEvent, 2);
+
+    storeEvents(2);
+    store = load();
+    store.EventDescriptions[1].clear(); // no kept entry before it: the built-in event
+    {
+        QtSettingsStore settings(path());
+        QVERIFY(SaveEventList(
+            settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 1)
+                    .ok);
+    }
+    QCOMPARE(load().ActiveEvent, 0);
+}
+
+void tst_SaveEventList::noSelectionKeepsTheStoredActive()
+{
+    storeEvents(3, 2);
+    const EventStore store = load();
+    QtSettingsStore real(path());
+    RecordingSettingsStore settings(real);
+    QVERIFY(
+        SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, -1)
+            .ok);
+    for (const QString &write : settings.writes()) {
+        QVERIFY2(!write.startsWith(u"save Active"_s), qPrintable(write));
+    }
+    QCOMPARE(load().ActiveEvent, 2);
+}
+
+void tst_SaveEventList::appendedThenRemovedIsNeverWrittenOrDeleted()
+{
+    storeEvents(2);
+    EventStore store = load();
+    store.EventDates.append(RemovedEventDate());
+    store.EventDescriptions.append(QString());
+    QtSettingsStore real(path());
+    RecordingSettingsStore settings(real);
+    const SaveResult saved = SaveEventList(
+        settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 0);
+    QVERIFY2(saved.ok, qPrintable(saved.error));
+    const QStringList writes = settings.writes();
+    QCOMPARE(writes.size(), 6); // Wallpaper, d1, t1, d2, t2, Active
+    QVERIFY(writes.filter(u"remove"_s).isEmpty());
+    QCOMPARE(load().EventDescriptions.size(), 3);
+}
+
+void tst_SaveEventList::removingEveryEventDeletesAllEventKeys()
+{
+    storeEvents(3, 3);
+    EventStore store = load();
+    for (int j = 1; j <= 3; ++j) {
+        store.EventDates[j] = RemovedEventDate();
+        store.EventDescriptions[j].clear();
+    }
+    QtSettingsStore settings(path());
+    QVERIFY(
+        SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 0)
+            .ok);
+    QCOMPARE(storedKeys(), (QStringList {u"Active"_s, u"Wallpaper"_s}));
+    QCOMPARE(load().ActiveEvent, 0);
+}
+
+void tst_SaveEventList::emptyWallpaperIsWrittenAsEmpty()
+{
+    QtSettingsStore settings(path());
+    QVERIFY(SaveEventList(settings, QString(), {BuiltInEventDate()}, {BuiltInEventDescription()}, 0)
+                .ok);
+    QCOMPARE(load().WallpaperPath, QString());
+    QVERIFY(storedKeys().contains(u"Wallpaper"_s));
+}
+
+void tst_SaveEventList::randomEditsReloadAsSaved()
+{
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    storeEvents(2);
+    for (int round = 0; round < 40; ++round) {
+        const QString context = u"seed %1, round %2"_s.arg(seed).arg(round);
+        EventStore store = load();
+        const qint32 activeBefore = store.ActiveEvent;
+
+        // Append some events, then mark some entries removed, as the dialog does.
+        const int appended = random.bounded(0, 6);
+        for (int i = 0; i < appended; ++i) {
+            store.EventDates.append(date(random.bounded(1000)));
+            store.EventDescriptions.append(u"E%1"_s.arg(random.bounded(100000)));
+        }
+        QStringList keptDescriptions {BuiltInEventDescription()};
+        QStringList keptDates {BuiltInEventDate()};
+        QList<int> newNumber(store.EventDates.size(), 0);
+        for (qsizetype j = 1; j < store.EventDates.size(); ++j) {
+            if (random.bounded(4) == 0) {
+                store.EventDates[j] = RemovedEventDate();
+                store.EventDescriptions[j].clear();
+            }
+            if (!store.EventDescriptions[j].isEmpty()) {
+                keptDescriptions.append(store.EventDescriptions[j]);
+                keptDates.append(store.EventDates[j]);
+            }
+            newNumber[j] = int(keptDescriptions.size() - 1); // nearest kept at or before j
+        }
+        const int selected = int(random.bounded(-1, int(store.EventDates.size())));
+
+        QtSettingsStore settings(path());
+        const SaveResult saved = SaveEventList(
+            settings, u"w%1"_s.arg(round), store.EventDates, store.EventDescriptions, selected);
+        QVERIFY2(saved.ok, qPrintable(context + saved.error));
+
+        const EventStore reloaded = load();
+        QVERIFY2(reloaded.EventDescriptions == keptDescriptions, qPrintable(context));
+        QVERIFY2(reloaded.EventDates == keptDates, qPrintable(context));
+        const qint32 expectedActive = selected < 0 ? activeBefore : newNumber.value(selected);
+        QVERIFY2(reloaded.ActiveEvent == expectedActive, qPrintable(context));
+        QCOMPARE(reloaded.WallpaperPath, u"w%1"_s.arg(round));
+        QCOMPARE(storedKeys().size(), 2 + 2 * (keptDescriptions.size() - 1));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_SaveEventList)
+#include "tst_saveeventlist.moc"
