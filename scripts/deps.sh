@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth x11-utils xdotool imagemagick
-    fonts-dejavu-core
+    fonts-dejavu-core tzdata
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev clang-format valgrind)
