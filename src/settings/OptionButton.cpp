@@ -7,6 +7,11 @@ OptionButton::OptionButton(const QString &text, QWidget *parent)
     : QRadioButton(text, parent)
 { }
 
+bool OptionButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
 void OptionButton::mouseReleaseEvent(QMouseEvent *event)
 {
     // The option is selected first (left button), then the release is reported.

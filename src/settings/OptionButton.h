@@ -2,9 +2,9 @@
 
 #include <QRadioButton>
 
-// An option button that also reports the release of any mouse button over it, and the
-// keyboard press of the button (Space), which a plain click signal does not tell apart from
-// a selection moved there with the arrow keys.
+// An option button that answers to clicks anywhere on it, and also reports the release of any mouse
+// button over it, and the keyboard press of the button (Space), which a plain click signal does not
+// tell apart from a selection moved there with the arrow keys.
 class OptionButton final : public QRadioButton
 {
     Q_OBJECT
@@ -17,6 +17,7 @@ signals:
     void pressedByKey();
 
 protected:
+    bool hitButton(const QPoint &pos) const override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
 };
