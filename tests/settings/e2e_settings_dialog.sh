@@ -1,0 +1,103 @@
+#!/bin/bash
+# End to end, on the real program in a private Xvfb display: the countdown window's settings
+# button opens the settings dialog in its place; an event typed there, added and confirmed
+# with OK is stored as the active event, and the new countdown window counts down to it.
+#
+# usage: e2e_settings_dialog.sh <quorvane> [lsan suppressions]
+set -uo pipefail
+
+app=$1
+export LSAN_OPTIONS="suppressions=${2:-/dev/null}:print_suppressions=0"
+description="Launch party"
+date="2004-01-19 01:15"
+
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb=""
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    [ -f "$work/app.log" ] && { echo "--- program output"; cat "$work/app.log"; }
+    exit 1
+}
+
+# until <seconds> <command...>: runs the command every 0.1 s until it succeeds.
+until_ok() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.1
+    done
+}
+
+# The visible window of the program with exactly this title; its id on stdout.
+window() {
+    xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | head -n1
+}
+has_window() { [ -n "$(window "$1")" ]; }
+running() { kill -0 "$pid" 2>/dev/null; }
+
+# Xvfb picks a free display itself and reports its number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+until_ok 30 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+export XDG_CONFIG_HOME="$work/config"
+export QT_QPA_PLATFORM=xcb
+conf="$XDG_CONFIG_HOME/Quorvane/Quorvane.conf"
+
+# The countdown window closes itself ten seconds after it opens; on a machine so busy that
+# the click comes too late, start over.
+for attempt in 1 2 3; do
+    "$app" >"$work/app.log" 2>&1 &
+    pid=$!
+    until_ok 60 has_window Quorvane || fail "the countdown window did not open"
+    main=$(window Quorvane)
+    # cmdConfig: 33 x 21 pixels at 352, 272 of the client area.
+    xdotool mousemove --sync --window "$main" 368 282 click 1
+    until_ok 15 has_window Settings && break
+    running && fail "a click on the settings button opened no settings dialog"
+    echo "attempt $attempt: the countdown window closed before the click; starting again"
+    wait "$pid"
+    pid=""
+done
+dialog=$(window Settings)
+[ -n "$dialog" ] || fail "the settings dialog did not open"
+has_window Quorvane && fail "the countdown window is still open beside the settings dialog"
+
+# txtDescription at 16, 192 and txtDate at 16, 232, 321 x 19 each; cmdAdd at 16, 256 and
+# cmdOk at 168, 296, 81 x 25 each.
+xdotool mousemove --sync --window "$dialog" 100 201 click 1
+xdotool type --delay 20 "$description"
+xdotool mousemove --sync --window "$dialog" 100 241 click 1
+xdotool type --delay 20 "$date"
+xdotool mousemove --sync --window "$dialog" 56 268 click 1
+xdotool mousemove --sync --window "$dialog" 208 308 click 1
+
+until_ok 30 has_window "$description" || fail "no countdown window titled \"$description\" opened"
+has_window Settings && fail "the settings dialog is still open beside the countdown window"
+
+[ -f "$conf" ] || fail "no settings file at $conf"
+for line in "[countdown]" "d1=$date" "t1=$description" "Active=1" "Wallpaper=veltor://default"; do
+    grep -qxF "$line" "$conf" || { cat "$conf"; fail "the settings file lacks \"$line\""; }
+done
+
+# The new countdown window closes itself, and with it the program, cleanly.
+until_ok 60 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end after auto-close"
+wait "$pid"
+status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "PASS"
