@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    xvfb xauth x11-utils xdotool imagemagick
+    xvfb xauth x11-utils xdotool imagemagick libx11-dev
     fonts-dejavu-core tzdata
 )
 if [ "${1:-}" = "--test" ]; then

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# countdown.sh <case> <quorvane> <xclose>: runs the real program in a private Xvfb display with
+# private settings, cache and home folders, and checks what its user would see.
+#   autoclose  empty store: a window titled "Quorvane" that closes itself about ten seconds
+#              after the start, exit status 0, and no settings file written
+#   seeded     a stored event is active: its description is the title; the window's close
+#              button ends the program at once with status 0; the settings file is untouched
+#   settings   the settings button closes the countdown and opens the settings dialog without
+#              ending the program; closing the dialog then ends it with status 0
+set -euo pipefail
+case=$1
+exe=$2
+xclose=$3
+
+for tool in Xvfb xdotool xprop; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+tmp=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL ($case): $*" >&2
+    if [ -s "$tmp/app.log" ]; then sed 's/^/  program: /' "$tmp/app.log" >&2; fi
+    exit 1
+}
+
+now() { echo "$EPOCHREALTIME"; }
+# since <start>: seconds elapsed since start, to the millisecond.
+since() { awk -v a="$1" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f", b - a }'; }
+# within <value> <low> <high>: true when low <= value <= high.
+within() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= hi) }'; }
+
+# Xvfb picks a free display number itself and reports it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+xvfb=$!
+for _ in $(seq 300); do
+    [ -s "$tmp/display" ] && break
+    sleep 0.1
+done
+[ -s "$tmp/display" ] || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$tmp/display")"
+
+export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache
+export XDG_RUNTIME_DIR=$tmp/runtime QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+conf=$XDG_CONFIG_HOME/Quorvane/Quorvane.conf
+
+start_program() {
+    started=$(now)
+    "$exe" >"$tmp/app.log" 2>&1 &
+    app=$!
+}
+
+# wait_window <title regex> <seconds>: prints the id of a shown window with that title.
+wait_window() {
+    local deadline=$((SECONDS + $2)) id
+    while ((SECONDS < deadline)); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$app" 2>/dev/null || return 1
+        sleep 0.2
+    done
+    return 1
+}
+
+title() {
+    xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'
+}
+
+# wait_exit <seconds>: waits for the program to end and sets `status`; fails if it does not.
+wait_exit() {
+    local deadline=$((SECONDS + $1))
+    while kill -0 "$app" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "the program still runs after $1 s"
+        sleep 0.1
+    done
+    status=0
+    wait "$app" || status=$?
+    app=""
+}
+
+case $case in
+autoclose)
+    start_program
+    id=$(wait_window '^Quorvane$' 60) || fail "no window titled Quorvane appeared"
+    [ "$(title "$id")" = Quorvane ] || fail "title is '$(title "$id")'"
+    wait_exit 60
+    elapsed=$(since "$started")
+    [ "$status" -eq 0 ] || fail "exit status $status"
+    # The ten seconds run from the window's opening, which comes after the start.
+    within "$elapsed" 9.9 40 || fail "ended ${elapsed} s after the start"
+    files=$(find "$XDG_CONFIG_HOME" -type f)
+    [ -z "$files" ] || fail "files were written: $files"
+    echo "PASS: window 'Quorvane' closed itself ${elapsed} s after the start, status 0"
+    ;;
+seeded)
+    mkdir -p "$(dirname "$conf")"
+    printf '%s\n' '[countdown]' 'Wallpaper=veltor://default' 'Active=2' \
+        'd1=2004-01-19 01:15' 't1=First' 'd2=2030-01-01 00:00' 't2=Launch party, 2030' >"$conf"
+    before=$(md5sum <"$conf")
+    start_program
+    id=$(wait_window '^Launch party' 60) || fail "no window titled 'Launch party, 2030' appeared"
+    shown=$(now)
+    [ "$(title "$id")" = "Launch party, 2030" ] || fail "title is '$(title "$id")'"
+    "$xclose" "$id"
+    wait_exit 30
+    [ "$status" -eq 0 ] || fail "exit status $status"
+    # Well before the auto-close, so it was the close button that ended the program.
+    within "$(since "$shown")" 0 8 || fail "ended $(since "$shown") s after the window showed"
+    [ "$(md5sum <"$conf")" = "$before" ] || fail "the settings file was changed"
+    echo "PASS: title 'Launch party, 2030'; the close button ended the program with status 0"
+    ;;
+settings)
+    start_program
+    id=$(wait_window '^Quorvane$' 60) || fail "no window titled Quorvane appeared"
+    xdotool mousemove --window "$id" 360 280 click 1
+    settings=$(wait_window '^Settings$' 30) || fail "the settings dialog did not open"
+    # A program that quit with its last window would be gone by now.
+    sleep 2
+    kill -0 "$app" 2>/dev/null || fail "the program ended when the countdown window closed"
+    if xdotool search --onlyvisible --name '^Quorvane$' >/dev/null 2>&1; then
+        fail "the countdown window is still open beside the settings dialog"
+    fi
+    "$xclose" "$settings"
+    wait_exit 30
+    [ "$status" -eq 0 ] || fail "exit status $status"
+    echo "PASS: the settings button swapped the windows; closing the dialog ended with status 0"
+    ;;
+*)
+    echo "unknown case: $case" >&2
+    exit 2
+    ;;
+esac
