@@ -51,8 +51,12 @@ QFont verdana(qreal pointSize, QFont::Weight weight = QFont::Normal)
 
 QPalette whiteOnBlack(QPalette palette)
 {
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::white);
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Button}) {
+        palette.setColor(role, Qt::black);
+    }
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(role, Qt::white);
+    }
     return palette;
 }
 

@@ -12,7 +12,7 @@ case=$1
 exe=$2
 xclose=$3
 
-for tool in Xvfb xdotool xprop; do
+for tool in Xvfb xdotool xprop import convert; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -97,6 +97,13 @@ autoclose)
     start_program
     id=$(wait_window '^Quorvane$' 60) || fail "no window titled Quorvane appeared"
     [ "$(title "$id")" = Quorvane ] || fail "title is '$(title "$id")'"
+    # As the X server shows it: the wallpaper behind the readout, the Auto-Close row black.
+    sleep 1
+    import -window "$id" "$tmp/window.png"
+    sum() { echo "%[fx:int(255 * (p{$1}.r + p{$1}.g + p{$1}.b))]"; }
+    read -r row sky < <(convert "$tmp/window.png" -format "$(sum 200,284) $(sum 5,30)\n" info:)
+    [ "$row" -eq 0 ] || fail "the Auto-Close row is not black"
+    [ "$sky" -gt 0 ] || fail "no wallpaper behind the readout"
     wait_exit 60
     elapsed=$(since "$started")
     [ "$status" -eq 0 ] || fail "exit status $status"
