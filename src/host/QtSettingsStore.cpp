@@ -1,6 +1,10 @@
 #include "host/QtSettingsStore.h"
 
+#include "host/IniText.h"
+
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,14 +20,48 @@
 
 namespace {
 
-// Stored values are text. A value written by hand may parse as a list when it holds an
-// unquoted comma; it is joined back so that nothing of it is lost.
-QString toText(const QVariant &value)
+SaveResult failed(const QString &reason)
 {
-    if (value.typeId() == QMetaType::QStringList) {
-        return value.toStringList().join(QStringLiteral(", "));
+    return {false, reason, QString()};
+}
+
+QByteArray readFile(const QString &path, bool *ok = nullptr)
+{
+    QFile file(path);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (ok) {
+        *ok = opened;
     }
-    return value.toString();
+    return opened ? file.readAll() : QByteArray();
+}
+
+// Staging files of saves that never finished (the process was killed) are removed by a later
+// save once they are old enough not to belong to a save still running in another instance.
+void removeAbandonedStagingFiles(const QString &dirPath, const QString &fileName)
+{
+    const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-600);
+    QDirIterator it(dirPath,
+        {QLatin1Char('.') + fileName + QStringLiteral(".??????"),
+            QLatin1Char('.') + fileName + QStringLiteral(".??????.new")},
+        QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (info.lastModified().toUTC() < cutoff) {
+            QFile::remove(info.filePath());
+        }
+    }
+}
+
+// A free name beside the file that dates the copy, as in Quorvane.conf.damaged-20261208-153000.
+QString datedCopyName(const QString &target)
+{
+    const QString stem = target + QStringLiteral(".damaged-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = stem;
+    for (int n = 2; QFileInfo::exists(name); ++n) {
+        name = stem + QLatin1Char('-') + QString::number(n);
+    }
+    return name;
 }
 
 bool flushToDisk(const QString &path)
@@ -59,7 +97,9 @@ QtSettingsStore::QtSettingsStore(const QString &filePath)
 QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings, bool fileBacked)
     : m_settings(std::move(settings))
     , m_fileBacked(fileBacked)
-{ }
+{
+    reread();
+}
 
 QtSettingsStore::~QtSettingsStore() = default;
 
@@ -73,6 +113,14 @@ std::unique_ptr<QtSettingsStore> QtSettingsStore::openDefault()
     // Elsewhere the native store is a file; reopen it as one so saves can replace it whole.
     return std::make_unique<QtSettingsStore>(settings->fileName());
 #endif
+}
+
+void QtSettingsStore::reread()
+{
+    m_settings->sync();
+    if (m_fileBacked) {
+        m_rawValues = IniText::rawValues(readFile(m_settings->fileName()));
+    }
 }
 
 QString QtSettingsStore::fileName() const
@@ -94,7 +142,15 @@ QString QtSettingsStore::get(
         return staged->value_or(defaultValue);
     }
     const QVariant value = m_settings->value(full);
-    return value.isValid() ? toText(value) : defaultValue;
+    const auto raw = m_rawValues.constFind(full);
+    if (raw == m_rawValues.cend()) {
+        return value.isValid() ? value.toString() : defaultValue;
+    }
+    // QSettings' reading is taken where it is what QSettings would have written for it.
+    if (value.typeId() == QMetaType::QString && IniText::escaped(value.toString()) == *raw) {
+        return value.toString();
+    }
+    return *raw;
 }
 
 bool QtSettingsStore::contains(const QString &section, const QString &key) const
@@ -117,33 +173,55 @@ void QtSettingsStore::remove(const QString &section, const QString &key)
     m_pending.insert(fullKey(section, key), std::nullopt);
 }
 
+void QtSettingsStore::removeStale(
+    const QString &section, const std::function<bool(const QString &key)> &isStale)
+{
+    m_staleRules.append({section, isStale});
+}
+
 void QtSettingsStore::discard()
 {
     m_pending.clear();
+    m_staleRules.clear();
 }
 
 SaveResult QtSettingsStore::commit()
 {
     const SaveResult result = m_fileBacked ? commitToFile() : commitDirect();
-    m_pending.clear();
-    m_settings->sync(); // pick up the replaced file
+    discard();
+    reread(); // pick up the replaced file
     return result;
 }
 
 SaveResult QtSettingsStore::commitDirect()
 {
-    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
-        if (it->has_value()) {
-            m_settings->setValue(it.key(), **it);
-        } else {
-            m_settings->remove(it.key());
-        }
-    }
+    applyPending(*m_settings);
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
-        return {false, QStringLiteral("The settings store refused the change.")};
+        return failed(QStringLiteral("The settings store refused the change."));
     }
     return {};
+}
+
+void QtSettingsStore::applyPending(QSettings &settings) const
+{
+    for (const StaleRule &rule : m_staleRules) {
+        settings.beginGroup(rule.section);
+        const QStringList keys = settings.childKeys();
+        for (const QString &key : keys) {
+            if (rule.isStale(key) && !m_pending.contains(fullKey(rule.section, key))) {
+                settings.remove(key);
+            }
+        }
+        settings.endGroup();
+    }
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
+        if (it->has_value()) {
+            settings.setValue(it.key(), **it);
+        } else {
+            settings.remove(it.key());
+        }
+    }
 }
 
 bool QtSettingsStore::holdsPending(const QSettings &settings) const
@@ -164,23 +242,40 @@ SaveResult QtSettingsStore::commitToFile()
     const QString dirPath = targetInfo.absolutePath();
 
     if (!QDir().mkpath(dirPath)) {
-        return {false, QStringLiteral("The folder %1 cannot be created.").arg(dirPath)};
+        return failed(QStringLiteral("The folder %1 cannot be created.").arg(dirPath));
     }
     if (markedReadOnly(dirPath)) {
-        return {false, QStringLiteral("The folder %1 is read-only.").arg(dirPath)};
+        return failed(QStringLiteral("The folder %1 is read-only.").arg(dirPath));
     }
     if (markedReadOnly(target)) {
-        return {false, QStringLiteral("The file %1 is read-only.").arg(target)};
+        return failed(QStringLiteral("The file %1 is read-only.").arg(target));
     }
 
+    removeAbandonedStagingFiles(dirPath, targetInfo.fileName());
+
     QByteArray original;
+    QString keptCopy;
+    bool damaged = false;
     if (targetInfo.exists()) {
-        QFile in(target);
-        if (!in.open(QIODevice::ReadOnly)) {
-            return {false,
-                QStringLiteral("The file %1 cannot be read: %2").arg(target, in.errorString())};
+        bool readable = false;
+        original = readFile(target, &readable);
+        if (!readable || !targetInfo.isFile()) {
+            return failed(
+                QStringLiteral("The file %1 cannot be read, so it is left as it is.").arg(target));
         }
-        original = in.readAll();
+        m_settings->sync();
+        damaged = IniText::looksDamaged(original) || m_settings->status() == QSettings::FormatError;
+        if (damaged) {
+            // Keep what could not be read completely before the save replaces it; the new
+            // file is built from what could be read.
+            keptCopy = datedCopyName(target);
+            QSaveFile copy(keptCopy);
+            if (!copy.open(QIODevice::WriteOnly) || copy.write(original) != original.size()
+                || !copy.commit()) {
+                return failed(QStringLiteral("The damaged file %1 could not be kept as %2: %3")
+                                  .arg(target, keptCopy, copy.errorString()));
+            }
+        }
     }
 
     // A fresh name for every save: QSettings caches files by name within the process.
@@ -188,9 +283,8 @@ SaveResult QtSettingsStore::commitToFile()
         dirPath + QStringLiteral("/.") + targetInfo.fileName() + QStringLiteral(".XXXXXX"));
     staging.setAutoRemove(false);
     if (!staging.open()) {
-        return {false,
-            QStringLiteral("The folder %1 cannot be written: %2")
-                .arg(dirPath, staging.errorString())};
+        return failed(QStringLiteral("The folder %1 cannot be written: %2")
+                          .arg(dirPath, staging.errorString()));
     }
     const QString stagingPath = staging.fileName();
     const QString verifiedPath = stagingPath + QStringLiteral(".new");
@@ -198,30 +292,30 @@ SaveResult QtSettingsStore::commitToFile()
         QFile::remove(stagingPath);
         QFile::remove(verifiedPath);
     };
-    const bool copied = staging.write(original) == original.size() && staging.flush();
+    const QByteArray start = damaged ? QByteArray() : original;
+    const bool copied = staging.write(start) == start.size() && staging.flush();
     staging.close();
     if (!copied) {
         cleanUp();
-        return {false,
-            QStringLiteral("The folder %1 cannot be written: %2")
-                .arg(dirPath, staging.errorString())};
+        return failed(QStringLiteral("The folder %1 cannot be written: %2")
+                          .arg(dirPath, staging.errorString()));
     }
 
     qsizetype expectedKeys = 0;
     {
         QSettings writer(stagingPath, QSettings::IniFormat);
-        for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
-            if (it->has_value()) {
-                writer.setValue(it.key(), **it);
-            } else {
-                writer.remove(it.key());
+        if (damaged) {
+            const QStringList readable = m_settings->allKeys();
+            for (const QString &key : readable) {
+                writer.setValue(key, m_settings->value(key));
             }
         }
+        applyPending(writer);
         expectedKeys = writer.allKeys().size();
         writer.sync();
         if (writer.status() != QSettings::NoError) {
             cleanUp();
-            return {false, QStringLiteral("The settings could not be written to %1.").arg(dirPath)};
+            return failed(QStringLiteral("The settings could not be written to %1.").arg(dirPath));
         }
     }
 
@@ -233,34 +327,31 @@ SaveResult QtSettingsStore::commitToFile()
         QFile::encodeName(verifiedPath).toStdString(), ec);
     if (ec) {
         cleanUp();
-        return {false,
-            QStringLiteral("The settings could not be written to %1: %2")
-                .arg(dirPath, QString::fromStdString(ec.message()))};
+        return failed(QStringLiteral("The settings could not be written to %1: %2")
+                          .arg(dirPath, QString::fromStdString(ec.message())));
     }
     {
         QSettings reader(verifiedPath, QSettings::IniFormat);
         if (reader.status() != QSettings::NoError || reader.allKeys().size() != expectedKeys
             || !holdsPending(reader)) {
             cleanUp();
-            return {false,
-                QStringLiteral("The settings could not be written completely to %1; "
-                               "the disk may be full.")
-                    .arg(dirPath)};
+            return failed(QStringLiteral("The settings could not be written completely to %1; "
+                                         "the disk may be full.")
+                              .arg(dirPath));
         }
     }
     if (!flushToDisk(verifiedPath)) {
         cleanUp();
-        return {
-            false, QStringLiteral("The settings could not be flushed to disk in %1.").arg(dirPath)};
+        return failed(
+            QStringLiteral("The settings could not be flushed to disk in %1.").arg(dirPath));
     }
     std::filesystem::rename(
         QFile::encodeName(verifiedPath).toStdString(), QFile::encodeName(target).toStdString(), ec);
     if (ec) {
         cleanUp();
-        return {false,
-            QStringLiteral("The file %1 could not be replaced: %2")
-                .arg(target, QString::fromStdString(ec.message()))};
+        return failed(QStringLiteral("The file %1 could not be replaced: %2")
+                          .arg(target, QString::fromStdString(ec.message())));
     }
     flushToDisk(dirPath);
-    return {};
+    return {true, QString(), keptCopy};
 }

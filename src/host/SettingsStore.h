@@ -2,11 +2,16 @@
 
 #include <QString>
 
+#include <functional>
+
 // Outcome of writing pending changes to the persistent store.
 struct SaveResult
 {
     bool ok = true;
     QString error; // human-readable reason when !ok
+    // Set when the store that was replaced could not be read completely: where its
+    // original was kept.
+    QString keptCopy;
 };
 
 // Per-user persistent settings addressed by section and key; every value is text.
@@ -25,6 +30,11 @@ public:
     virtual bool contains(const QString &section, const QString &key) const = 0;
     virtual void save(const QString &section, const QString &key, const QString &value) = 0;
     virtual void remove(const QString &section, const QString &key) = 0;
+    // Stages the removal of every key of the section for which isStale is true, judged on the
+    // store as it is when the change is committed; keys saved in the same change stay.
+    virtual void removeStale(
+        const QString &section, const std::function<bool(const QString &key)> &isStale)
+        = 0;
 
     // Writes every staged change as one replacement of the store. On failure nothing of the
     // previous store is changed, the staged changes are dropped and the reason is returned.

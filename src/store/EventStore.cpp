@@ -1,6 +1,31 @@
 #include "store/EventStore.h"
 
+#include <optional>
+
 using namespace SettingsLayout;
+
+namespace {
+
+// n for a date or description key "d<n>" or "t<n>" as the program writes it; nothing else.
+std::optional<qint64> eventKeyNumber(const QString &key)
+{
+    if (key.size() < 2 || key.size() > 19
+        || (key.at(0) != QLatin1Char('d') && key.at(0) != QLatin1Char('t'))
+        || key.at(1) == QLatin1Char('0')) {
+        return std::nullopt;
+    }
+    qint64 n = 0;
+    for (qsizetype i = 1; i < key.size(); ++i) {
+        const char16_t c = key.at(i).unicode();
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+} // namespace
 
 void LoadSettings(EventStore &store, const SettingsStore &settings)
 {
@@ -60,6 +85,13 @@ SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
     if (selectedIndex == 0) {
         settings.save(sec, activeKey(), QStringLiteral("0"));
     }
+
+    // Event keys above the kept ones that this run never read, such as those another
+    // instance saved meanwhile, would mix another list into this one or come back later.
+    settings.removeStale(sec, [kept](const QString &key) {
+        const std::optional<qint64> number = eventKeyNumber(key);
+        return number && *number > kept;
+    });
     return settings.commit();
 }
 

@@ -34,6 +34,12 @@ public:
         log.append(QStringLiteral("remove ") + key);
         m_inner.remove(section, key);
     }
+    void removeStale(
+        const QString &section, const std::function<bool(const QString &key)> &isStale) override
+    {
+        log.append(QStringLiteral("removeStale"));
+        m_inner.removeStale(section, isStale);
+    }
     SaveResult commit() override
     {
         log.append(QStringLiteral("commit"));

@@ -1,0 +1,118 @@
+#include "host/IniText.h"
+
+#include <QStringDecoder>
+
+namespace IniText {
+
+QString escaped(const QString &value)
+{
+    // Mirrors QSettings' writing of a string in an ini file: a leading '@' is doubled, '"' and
+    // '\' and control characters are escaped, and the whole is quoted when it holds ',', ';'
+    // or '=' or begins or ends with a blank.
+    const QString text = value.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + value : value;
+    QString out;
+    out.reserve(text.size() + 2);
+    bool needsQuotes = false;
+    bool escapeNextIfHexDigit = false;
+    for (const QChar qc : text) {
+        const char16_t ch = qc.unicode();
+        if (ch == ';' || ch == ',' || ch == '=') {
+            needsQuotes = true;
+        }
+        const bool hexDigit
+            = (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
+        if (escapeNextIfHexDigit && hexDigit) {
+            out += QStringLiteral("\\x") + QString::number(ch, 16);
+            continue;
+        }
+        escapeNextIfHexDigit = false;
+        switch (ch) {
+        case '\0':
+            out += QStringLiteral("\\0");
+            escapeNextIfHexDigit = true;
+            break;
+        case '\a':
+            out += QStringLiteral("\\a");
+            break;
+        case '\b':
+            out += QStringLiteral("\\b");
+            break;
+        case '\f':
+            out += QStringLiteral("\\f");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        case '\v':
+            out += QStringLiteral("\\v");
+            break;
+        case '"':
+        case '\\':
+            out += QLatin1Char('\\');
+            out += qc;
+            break;
+        default:
+            if (ch <= 0x1F) {
+                out += QStringLiteral("\\x") + QString::number(ch, 16);
+                escapeNextIfHexDigit = true;
+            } else {
+                out += qc;
+            }
+        }
+    }
+    if (needsQuotes || out.startsWith(QLatin1Char(' ')) || out.endsWith(QLatin1Char(' '))) {
+        out = QLatin1Char('"') + out + QLatin1Char('"');
+    }
+    return out;
+}
+
+QHash<QString, QString> rawValues(const QByteArray &file)
+{
+    QHash<QString, QString> values;
+    const QString text = QString::fromUtf8(file);
+    QString section;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';'))
+            || line.startsWith(QLatin1Char('#'))) {
+            continue;
+        }
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2).trimmed().toString();
+            if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
+                section.clear();
+            }
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0) {
+            continue;
+        }
+        const QString key = line.left(eq).trimmed().toString();
+        values.insert(section.isEmpty() ? key : section + QLatin1Char('/') + key,
+            line.mid(eq + 1).trimmed().toString());
+    }
+    return values;
+}
+
+bool looksDamaged(const QByteArray &file)
+{
+    if (file.isEmpty()) {
+        return false;
+    }
+    if (file.contains('\0') || !file.endsWith('\n')) {
+        return true;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(file); // decodes now; hasError() reports on it
+    Q_UNUSED(text);
+    return decoder.hasError();
+}
+
+} // namespace IniText

@@ -1,0 +1,361 @@
+// Faults injected for real: damaged and hand-written settings files, a second instance saving
+// in between, read-only files and folders, a full file system and processes killed mid-save.
+#include "host/QtSettingsStore.h"
+#include "store/EventStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Section = u"countdown"_s;
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+bool run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+EventStore load(const QString &path)
+{
+    const QtSettingsStore settings(path);
+    EventStore store;
+    LoadSettings(store, settings);
+    return store;
+}
+
+SaveResult save(const QString &path, const EventStore &store, int selected)
+{
+    QtSettingsStore settings(path);
+    return SaveEventList(
+        settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, selected);
+}
+
+} // namespace
+
+class tst_Faults final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void handWrittenTextsAreReadExactly_data();
+    void handWrittenTextsAreReadExactly();
+    void damagedFileIsReadAndKeptBeforeTheFirstSave_data();
+    void damagedFileIsReadAndKeptBeforeTheFirstSave();
+    void unreadableFileIsNeverReplaced();
+    void saveFromAStaleInstanceLeavesExactlyItsList();
+    void savesOfTwoInstancesNeverMix();
+    void readOnlyFolderFailsAndKeepsTheFile();
+    void readOnlyFileFailsAndKeepsTheFile();
+    void fullFileSystemFailsAndKeepsTheFile();
+    void killedSavesLeaveTheOldOrTheNewFile();
+
+private:
+    QString path() const { return m_dir->filePath(u"Quorvane.conf"_s); }
+    void seedOldFile()
+    {
+        EventStore store = load(path());
+        store.EventDates.append(u"2004-01-19 01:15"_s);
+        store.EventDescriptions.append(u"Old"_s);
+        QVERIFY(save(path(), store, 1).ok);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_Faults::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_Faults::handWrittenTextsAreReadExactly_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("comma") << "t1=Tea, then cake"_ba << u"Tea, then cake"_s;
+    QTest::newRow("comma without blank") << "t1=a,b"_ba << u"a,b"_s;
+    QTest::newRow("quotes inside") << "t1=The \"big\" day"_ba << u"The \"big\" day"_s;
+    QTest::newRow("backslashes") << "t1=C:\\Pictures\\new.jpg"_ba << u"C:\\Pictures\\new.jpg"_s;
+    QTest::newRow("typed-looking text") << "t1=@Invalid()"_ba << u"@Invalid()"_s;
+    QTest::newRow("byte-array-looking text") << "t1=@ByteArray(abc)"_ba << u"@ByteArray(abc)"_s;
+    QTest::newRow("quoted leading blank") << "t1=\" lead\""_ba << u" lead"_s;
+    QTest::newRow("quoted comma") << "t1=\"a,b\""_ba << u"a,b"_s;
+    QTest::newRow("escaped at sign") << "t1=@@home"_ba << u"@home"_s;
+    QTest::newRow("escaped backslash") << "t1=x\\\\y"_ba << u"x\\y"_s;
+    QTest::newRow("non-ASCII") << "t1=Gr\xc3\xbc\xc3\x9f"
+                                  "e"_ba
+                               << u"Grüße"_s;
+    QTest::newRow("windows line end") << "t1=crlf\r"_ba << u"crlf"_s;
+}
+
+void tst_Faults::handWrittenTextsAreReadExactly()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, text);
+    QVERIFY(writeAll(path(), "[countdown]\nd1=2004-01-19 01:15\n" + line + "\nActive=1\n"));
+    const EventStore first = load(path());
+    QCOMPARE(first.EventDescriptions.value(1), text);
+
+    // A save keeps the event, and the next load reads the same text.
+    QVERIFY(save(path(), first, 1).ok);
+    const EventStore second = load(path());
+    QCOMPARE(second.EventDescriptions, first.EventDescriptions);
+    QCOMPARE(second.EventDates, first.EventDates);
+}
+
+void tst_Faults::damagedFileIsReadAndKeptBeforeTheFirstSave_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("eventsRead");
+    QByteArray garbage(4096, '\0');
+    QRandomGenerator rng(7);
+    for (char &c : garbage) {
+        c = char(rng.bounded(256));
+    }
+    QTest::newRow("binary garbage") << garbage << 0;
+    QTest::newRow("zeros") << QByteArray(2048, '\0') << 0;
+    QTest::newRow("cut off in a value")
+        << "[countdown]\nActive=1\nd1=2004-01-19 01:15\nt1=First\nd2=2005-02-0"_ba << 2;
+    QTest::newRow("not UTF-8") << "[countdown]\nd1=2004-01-19 01:15\nt1=Caf\xe9\n"_ba << 1;
+    QTest::newRow("NUL inside") << QByteArray("[countdown]\nd1=2004-01-19 01:15\nt1=A\0B\n", 36)
+                                << 1;
+}
+
+void tst_Faults::damagedFileIsReadAndKeptBeforeTheFirstSave()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, eventsRead);
+    QVERIFY(writeAll(path(), bytes));
+
+    EventStore store = load(path());
+    QCOMPARE(store.EventDates.size(), eventsRead + 1);
+    QCOMPARE(store.EventDescriptions.value(0), u"Quorvane"_s);
+
+    store.EventDates.append(u"2030-01-01 00:00"_s);
+    store.EventDescriptions.append(u"New"_s);
+    const SaveResult saved = save(path(), store, int(store.EventDates.size() - 1));
+    QVERIFY2(saved.ok, qPrintable(saved.error));
+    QVERIFY(!saved.keptCopy.isEmpty());
+    QCOMPARE(QFileInfo(saved.keptCopy).absolutePath(), QFileInfo(path()).absolutePath());
+    QCOMPARE(readAll(saved.keptCopy), bytes);
+    QCOMPARE(load(path()).EventDescriptions.last(), u"New"_s);
+
+    // The file written now is whole: the next save keeps no further copy.
+    const SaveResult again = save(path(), load(path()), 0);
+    QVERIFY(again.ok);
+    QVERIFY(again.keptCopy.isEmpty());
+    QCOMPARE(entries(m_dir->path()).size(), 2);
+}
+
+void tst_Faults::unreadableFileIsNeverReplaced()
+{
+    // A folder where the file should be: nothing can be read, and nothing may replace it.
+    QVERIFY(QDir().mkpath(path()));
+    QVERIFY(writeAll(path() + u"/inside"_s, "precious"));
+    const EventStore store = load(path());
+    QCOMPARE(store.EventDates, QStringList {BuiltInEventDate()});
+    const SaveResult saved = save(path(), store, 0);
+    QVERIFY(!saved.ok);
+    QVERIFY(saved.error.contains(path()));
+    QCOMPARE(readAll(path() + u"/inside"_s), "precious"_ba);
+}
+
+void tst_Faults::saveFromAStaleInstanceLeavesExactlyItsList()
+{
+    // Instance one loads; instance two saves seven events; then instance one saves three.
+    QProcess one;
+    one.start(QStringLiteral(STORE_WRITER), {path(), u"save"_s, u"3"_s, u"One"_s});
+    QVERIFY(one.waitForReadyRead(10000));
+    QCOMPARE(one.readLine().trimmed(), "loaded"_ba);
+
+    QProcess two;
+    two.start(QStringLiteral(STORE_WRITER), {path(), u"save"_s, u"7"_s, u"Two"_s});
+    QVERIFY(two.waitForReadyRead(10000));
+    two.write("\n");
+    QVERIFY(two.waitForFinished(10000));
+    QCOMPARE(two.exitCode(), 0);
+    QCOMPARE(load(path()).EventDates.size(), 8);
+
+    one.write("\n");
+    QVERIFY(one.waitForFinished(10000));
+    QCOMPARE(one.exitCode(), 0);
+    const EventStore after = load(path());
+    QCOMPARE(
+        after.EventDescriptions, (QStringList {u"Quorvane"_s, u"One 1"_s, u"One 2"_s, u"One 3"_s}));
+    QCOMPARE(after.ActiveEvent, 3);
+    // Nothing of the longer list is left to come back when the list grows again.
+    QtSettingsStore settings(path());
+    for (int n = 4; n <= 7; ++n) {
+        QVERIFY(!settings.contains(Section, u"d%1"_s.arg(n)));
+        QVERIFY(!settings.contains(Section, u"t%1"_s.arg(n)));
+    }
+}
+
+void tst_Faults::savesOfTwoInstancesNeverMix()
+{
+    // Two instances, each with its own view, save in a random order: the file always holds
+    // exactly the list of the last save.
+    QtSettingsStore a(path());
+    QtSettingsStore b(path());
+    EventStore viewA, viewB;
+    LoadSettings(viewA, a);
+    LoadSettings(viewB, b);
+    QRandomGenerator rng(2024);
+    for (int round = 0; round < 30; ++round) {
+        const bool first = rng.bounded(2) == 0;
+        QtSettingsStore &settings = first ? a : b;
+        EventStore &view = first ? viewA : viewB;
+        const int n = int(rng.bounded(0, 9));
+        view.EventDates = {BuiltInEventDate()};
+        view.EventDescriptions = {BuiltInEventDescription()};
+        for (int i = 1; i <= n; ++i) {
+            view.EventDates.append(u"2030-01-%1 00:00"_s.arg(i, 2, 10, QLatin1Char('0')));
+            view.EventDescriptions.append(
+                u"%1-%2-%3"_s.arg(first ? u"A"_s : u"B"_s).arg(round).arg(i));
+        }
+        QVERIFY(
+            SaveEventList(settings, view.WallpaperPath, view.EventDates, view.EventDescriptions, n)
+                .ok);
+        const QStringList saved = view.EventDescriptions;
+        LoadSettings(view, settings);
+        QCOMPARE(load(path()).EventDescriptions, saved);
+        QCOMPARE(view.EventDescriptions, saved);
+    }
+}
+
+void tst_Faults::readOnlyFolderFailsAndKeepsTheFile()
+{
+    seedOldFile();
+    const QByteArray before = readAll(path());
+    const QString folder = m_dir->path();
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
+    const SaveResult saved = save(path(), load(path()), 0);
+    QVERIFY(!saved.ok);
+    QVERIFY(saved.error.contains(folder));
+    QCOMPARE(readAll(path()), before);
+    QCOMPARE(entries(folder), QStringList {u"Quorvane.conf"_s});
+}
+
+void tst_Faults::readOnlyFileFailsAndKeepsTheFile()
+{
+    seedOldFile();
+    const QByteArray before = readAll(path());
+    QVERIFY(QFile::setPermissions(path(), QFileDevice::ReadOwner));
+    const SaveResult saved = save(path(), load(path()), 0);
+    QVERIFY(!saved.ok);
+    QVERIFY(saved.error.contains(u"read-only"_s));
+    QCOMPARE(readAll(path()), before);
+}
+
+void tst_Faults::fullFileSystemFailsAndKeepsTheFile()
+{
+    if (::geteuid() != 0) {
+        QSKIP("Mounting a small file system for this test needs root");
+    }
+    const QString mountPoint = m_dir->filePath(u"small"_s);
+    QVERIFY(QDir().mkpath(mountPoint));
+    if (!run(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, mountPoint})) {
+        QSKIP("This machine does not allow mounting a tmpfs");
+    }
+    const auto unmount = qScopeGuard([&] { run(u"umount"_s, {u"-l"_s, mountPoint}); });
+
+    const QString file = mountPoint + u"/Quorvane.conf"_s;
+    EventStore store = load(file);
+    store.EventDates.append(u"2004-01-19 01:15"_s);
+    store.EventDescriptions.append(u"Old"_s);
+    QVERIFY(save(file, store, 1).ok);
+    const QByteArray before = readAll(file);
+
+    // Fill the file system, then leave 0, 1 or 2 pages free: each stage of the save may fail.
+    for (int freePages = 0; freePages <= 2; ++freePages) {
+        QFile filler(mountPoint + u"/filler"_s);
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        const QByteArray page(4096, 'x');
+        while (filler.write(page) == page.size() && filler.flush()) { }
+        filler.close();
+        QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - freePages * 4096)));
+
+        EventStore bigger = load(file);
+        for (int i = 0; i < 200; ++i) {
+            bigger.EventDates.append(u"2030-01-01 00:00"_s);
+            bigger.EventDescriptions.append(u"A description long enough to need room %1"_s.arg(i));
+        }
+        const SaveResult saved = save(file, bigger, 0);
+        QVERIFY2(!saved.ok, qPrintable(u"free pages: %1"_s.arg(freePages)));
+        QVERIFY(!saved.error.isEmpty());
+        QCOMPARE(readAll(file), before);
+        QCOMPARE(load(file).EventDescriptions.value(1), u"Old"_s);
+        QFile::remove(mountPoint + u"/filler"_s);
+        QCOMPARE(entries(mountPoint), QStringList {u"Quorvane.conf"_s});
+    }
+}
+
+void tst_Faults::killedSavesLeaveTheOldOrTheNewFile()
+{
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator rng(seed);
+    for (int kill = 0; kill < 60; ++kill) {
+        const QString context = u"seed %1, kill %2"_s.arg(seed).arg(kill);
+        QProcess writer;
+        writer.start(QStringLiteral(STORE_WRITER), {path(), u"loop"_s});
+        QVERIFY2(writer.waitForReadyRead(10000), qPrintable(context));
+        QTest::qSleep(int(rng.bounded(1, 40)));
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        QVERIFY(writer.waitForFinished(10000));
+
+        // Whatever moment the kill hit, the file is one complete list.
+        const QByteArray bytes = readAll(path());
+        if (bytes.isEmpty()) {
+            continue; // killed before its first save
+        }
+        const EventStore store = load(path());
+        const qsizetype n = store.EventDates.size() - 1;
+        QVERIFY2(n == 40 || n == 25, qPrintable(context + u": %1 events"_s.arg(n)));
+        const QString tag = n == 40 ? u"A"_s : u"B"_s;
+        for (qsizetype i = 1; i <= n; ++i) {
+            QVERIFY2(
+                store.EventDescriptions.at(i) == u"%1 %2"_s.arg(tag).arg(i), qPrintable(context));
+        }
+        QCOMPARE(store.ActiveEvent, int(n));
+        QtSettingsStore settings(path());
+        QVERIFY2(!settings.contains(Section, u"d%1"_s.arg(n + 1)), qPrintable(context));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_Faults)
+#include "tst_faults.moc"
