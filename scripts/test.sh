@@ -21,4 +21,18 @@ for variant in werror asan; do
     echo "== test: $variant"
     ctest --test-dir "build/$variant" --output-on-failure -j "$jobs" || status=1
 done
+
+# The fuzz targets need clang's libFuzzer; each runs for a bounded time (QUORVANE_FUZZ_SECONDS).
+if command -v clang++ >/dev/null; then
+    echo "== build: fuzz"
+    CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DQUORVANE_FUZZ=ON \
+        -DQUORVANE_WERROR=ON -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_BENCH=OFF \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build/fuzz -j "$jobs" --target fuzz_date fuzz_store fuzz_picture
+    echo "== fuzz (crashing inputs are kept in build/fuzz/fuzz-artifacts)"
+    FUZZ_ARTIFACTS=$PWD/build/fuzz ctest --test-dir build/fuzz --output-on-failure || status=1
+else
+    echo "clang++ is missing: the fuzz targets were not run" >&2
+    status=1
+fi
 exit $status

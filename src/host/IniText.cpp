@@ -6,10 +6,16 @@ namespace IniText {
 
 QString escaped(const QString &value)
 {
-    // Mirrors QSettings' writing of a string in an ini file: a leading '@' is doubled, '"' and
-    // '\' and control characters are escaped, and the whole is quoted when it holds ',', ';'
-    // or '=' or begins or ends with a blank.
-    const QString text = value.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + value : value;
+    // Mirrors QSettings' writing of a string in an ini file: a string holding NUL is wrapped
+    // in @String(...), else a leading '@' is doubled; '"' and '\' and control characters are
+    // escaped, and the whole is quoted when it holds ',', ';' or '=' or begins or ends with a
+    // blank.
+    QString text = value;
+    if (value.contains(QChar::Null)) {
+        text = QStringLiteral("@String(") + value + QLatin1Char(')');
+    } else if (value.startsWith(QLatin1Char('@'))) {
+        text.prepend(QLatin1Char('@'));
+    }
     QString out;
     out.reserve(text.size() + 2);
     bool needsQuotes = false;

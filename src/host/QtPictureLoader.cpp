@@ -65,9 +65,16 @@ QImage QtPictureLoader::load(const QString &path) const
     }
     QImageReader::setAllocationLimit(AllocationLimitMb);
     QImageReader reader(&file);
+    // Only the usual wallpaper formats; the rarer decoders are not worth their risk here.
+    static const QList<QByteArray> formats {"jpeg", "jpg", "gif", "bmp", "png"};
+    if (!formats.contains(reader.format().toLower())) {
+        return {};
+    }
     // A format that cannot tell its size without decoding is refused as well.
     if (!isSaneSize(reader.size())) {
         return {};
     }
-    return reader.read();
+    // Some files declare one size and decode to another (a GIF's screen and its frame).
+    QImage image = reader.read();
+    return isSaneSize(image.size()) ? image : QImage();
 }

@@ -264,18 +264,8 @@ SaveResult QtSettingsStore::commitToFile()
                 QStringLiteral("The file %1 cannot be read, so it is left as it is.").arg(target));
         }
         m_settings->sync();
+        // The new file is built from what could be read of a damaged one.
         damaged = IniText::looksDamaged(original) || m_settings->status() == QSettings::FormatError;
-        if (damaged) {
-            // Keep what could not be read completely before the save replaces it; the new
-            // file is built from what could be read.
-            keptCopy = datedCopyName(target);
-            QSaveFile copy(keptCopy);
-            if (!copy.open(QIODevice::WriteOnly) || copy.write(original) != original.size()
-                || !copy.commit()) {
-                return failed(QStringLiteral("The damaged file %1 could not be kept as %2: %3")
-                                  .arg(target, keptCopy, copy.errorString()));
-            }
-        }
     }
 
     // A fresh name for every save: QSettings caches files by name within the process.
@@ -313,7 +303,11 @@ SaveResult QtSettingsStore::commitToFile()
         applyPending(writer);
         expectedKeys = writer.allKeys().size();
         writer.sync();
-        if (writer.status() != QSettings::NoError) {
+        // A format error comes from reading lines QSettings cannot parse; they are left out
+        // of what it wrote.
+        if (writer.status() == QSettings::FormatError) {
+            damaged = true;
+        } else if (writer.status() != QSettings::NoError) {
             cleanUp();
             return failed(QStringLiteral("The settings could not be written to %1.").arg(dirPath));
         }
@@ -344,6 +338,17 @@ SaveResult QtSettingsStore::commitToFile()
         cleanUp();
         return failed(
             QStringLiteral("The settings could not be flushed to disk in %1.").arg(dirPath));
+    }
+    if (damaged && !original.isEmpty()) {
+        // Keep what could not be read completely before the save replaces it.
+        keptCopy = datedCopyName(target);
+        QSaveFile copy(keptCopy);
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(original) != original.size()
+            || !copy.commit()) {
+            cleanUp();
+            return failed(QStringLiteral("The damaged file %1 could not be kept as %2: %3")
+                              .arg(target, keptCopy, copy.errorString()));
+        }
     }
     std::filesystem::rename(
         QFile::encodeName(verifiedPath).toStdString(), QFile::encodeName(target).toStdString(), ec);

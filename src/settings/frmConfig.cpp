@@ -261,6 +261,13 @@ void frmConfig::cmdOk_Click()
             MessageBox::Stop);
         return;
     }
+    if (!saved.keptCopy.isEmpty()) {
+        // The replaced file could not be read completely: say where its original is.
+        m_host.messages.show(QStringLiteral("Your settings were saved. The previous settings file "
+                                            "could not be read completely; it was kept as:")
+                + CrLf + saved.keptCopy,
+            MessageBox::Exclamation);
+    }
     close();
     LoadSettings(m_store, m_host.settings);
     m_navigator.openMain();

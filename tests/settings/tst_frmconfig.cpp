@@ -419,6 +419,33 @@ private slots:
         QCOMPARE(h->navigator.titles, QStringList {QStringLiteral("Trip")});
     }
 
+    void damagedFileIsKeptAndOkSaysWhere()
+    {
+        QFile damaged(h->file);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("[countdown]\nd1=2004-01-19 01:15\nt1=Kept\nd2=2005-0");
+        damaged.close();
+        const QByteArray original = [&] {
+            damaged.open(QIODevice::ReadOnly);
+            return damaged.readAll();
+        }();
+        QtSettingsStore settings(h->file);
+        LoadSettings(h->store, settings);
+        HostServices host {settings, h->clock, h->messages, h->files, h->pictures};
+        frmConfig dialog(h->store, host, h->navigator);
+        dialog.show();
+        click(dialog, "cmdOk");
+
+        QCOMPARE(h->messages.shown.size(), 1);
+        QCOMPARE(h->messages.shown.first().style, MessageBox::Exclamation);
+        const QString copy = h->messages.shown.first().text.section(QStringLiteral("\r\n"), -1);
+        QVERIFY(copy.startsWith(h->file + QStringLiteral(".damaged-")));
+        QFile kept(copy);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), original);
+        QCOMPARE(h->navigator.titles.size(), 1);
+    }
+
     void titleBarCloseOpensNoCountdown()
     {
         frmConfig dialog(h->store, h->host, h->navigator);

@@ -1,0 +1,78 @@
+// The event store from arbitrary settings-file bytes, through the real store: loading never
+// crashes, and after a save a second load reads back exactly what was saved.
+#include "host/QtSettingsStore.h"
+#include "store/EventStore.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+QTemporaryDir *scratch = nullptr;
+int counter = 0;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    static QCoreApplication app(*argc, *argv);
+    scratch = new QTemporaryDir();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // A new name every time: QSettings caches files by name.
+    const QString path = scratch->filePath(QStringLiteral("in-%1.conf").arg(++counter));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            std::abort();
+        }
+        file.write(reinterpret_cast<const char *>(data), qint64(size));
+    }
+
+    QtSettingsStore settings(path);
+    EventStore first;
+    LoadSettings(first, settings);
+    if (first.EventDates.size() != first.EventDescriptions.size() || first.EventDates.isEmpty()) {
+        std::abort();
+    }
+
+    const int selected = first.isValidIndex(first.ActiveEvent) ? first.ActiveEvent : 0;
+    const SaveResult saved = SaveEventList(
+        settings, first.WallpaperPath, first.EventDates, first.EventDescriptions, selected);
+    if (!saved.ok) {
+        std::abort();
+    }
+
+    // What the save wrote: the entries not marked removed, in order.
+    QStringList dates {first.EventDates.first()}, descriptions {first.EventDescriptions.first()};
+    int active = 0;
+    for (qsizetype i = 1; i < first.EventDates.size(); ++i) {
+        if (!first.EventDescriptions.at(i).isEmpty()) {
+            dates.append(first.EventDates.at(i));
+            descriptions.append(first.EventDescriptions.at(i));
+        }
+        if (i == selected) {
+            active = int(dates.size() - 1);
+        }
+    }
+
+    QtSettingsStore reopened(path);
+    EventStore second;
+    LoadSettings(second, reopened);
+    if (second.EventDates != dates || second.EventDescriptions != descriptions
+        || second.WallpaperPath != first.WallpaperPath || second.ActiveEvent != active) {
+        std::abort();
+    }
+
+    for (const QString &name : QDir(scratch->path()).entryList(QDir::Files | QDir::Hidden)) {
+        QFile::remove(scratch->filePath(name));
+    }
+    return 0;
+}
