@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -60,6 +61,14 @@ QPalette whiteOnBlack(QPalette palette)
     return palette;
 }
 
+// Named formats spare the start the loading of every image plugin to guess them.
+QPixmap builtInPicture(const char *path, const char *format)
+{
+    QImageReader reader(QLatin1String(path), format);
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 void setLine(QLabel *label, const QString &text)
 {
     if (label->text() != text) {
@@ -91,10 +100,10 @@ void frmMain::createControls()
     setPalette(whiteOnBlack(palette()));
     setFont(verdana(8.25));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icon32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icon16.png"), QSize(16, 16));
+    icon.addPixmap(builtInPicture(":/icon32.png", "png"));
+    icon.addPixmap(builtInPicture(":/icon16.png", "png"));
     setWindowIcon(icon);
-    m_wallpaper = QPixmap(QStringLiteral(":/wallpaper.jpg"));
+    m_wallpaper = builtInPicture(":/wallpaper.jpg", "jpeg");
 
     const QFont readoutFont = verdana(21.75);
     const auto readoutLabel = [this, &readoutFont](const char *name, int top) {
@@ -125,7 +134,7 @@ void frmMain::createControls()
     cmdConfig = new QPushButton(this);
     cmdConfig->setObjectName(QStringLiteral("cmdConfig"));
     cmdConfig->setGeometry(352, 272, 33, 21);
-    cmdConfig->setIcon(QIcon(QStringLiteral(":/config.bmp")));
+    cmdConfig->setIcon(builtInPicture(":/config.bmp", "bmp"));
     cmdConfig->setIconSize(QSize(16, 16));
     cmdConfig->setAccessibleName(tr("Settings"));
     cmdConfig->setToolTip(tr("Settings"));

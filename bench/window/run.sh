@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# run.sh <quorvane> <bench_window_floor> [runs] [callgrind-runs]: compares the countdown
+# window with the floor that Qt itself sets, both in one Xvfb display, interleaved:
+#   (a) time from process start to the first frame flushed to the display,
+#   (b) peak resident memory after two refreshes,
+#   (c) instructions per one-second refresh, counted by callgrind over several refreshes.
+# Prints the median and spread of each, and the ratio program / floor.
+set -euo pipefail
+program=$1
+floor=$2
+runs=${3:-20}
+cg_runs=${4:-5}
+
+tmp=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$tmp/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(head -n 1 "$tmp/display")"
+# An empty settings store: the countdown shows the built-in event and writes nothing.
+export XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime TZ=UTC QT_QPA_PLATFORM=xcb
+mkdir -p "$XDG_CONFIG_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The repaint manager reports each flush; the first one is the first painted frame.
+export QT_LOGGING_RULES="qt.widgets.painting.info=true"
+export QT_MESSAGE_PATTERN="%{time HH:mm:ss.zzz} %{message}"
+
+# Seconds since midnight (UTC) of a log time or of $EPOCHREALTIME.
+day_seconds() { awk -v t="$1" 'BEGIN { n = split(t, p, ":"); if (n == 3) printf "%.6f\n", p[1] * 3600 + p[2] * 60 + p[3]; else printf "%.6f\n", t % 86400 }'; }
+
+# wait_flush <log> <seconds>: prints the log time of the first flushed frame.
+wait_flush() {
+    local deadline=$((SECONDS + $2)) line
+    while ((SECONDS < deadline)); do
+        line=$(grep -m 1 'Flushing top level' "$1" 2>/dev/null) || true
+        if [ -n "$line" ]; then
+            echo "${line%% *}"
+            return 0
+        fi
+        sleep 0.01
+    done
+    echo "no frame was flushed within $2 s" >&2
+    return 1
+}
+
+stop() {
+    kill "$app" 2>/dev/null || true
+    wait "$app" 2>/dev/null || true
+    app=""
+}
+
+# measure <exe> <name>: appends "startup-ms peak-kB" to $tmp/<name>.
+measure() {
+    local launched flushed
+    : >"$tmp/log"
+    launched=$EPOCHREALTIME
+    "$1" 2>"$tmp/log" &
+    app=$!
+    flushed=$(wait_flush "$tmp/log" 30)
+    sleep 2.2
+    local peak
+    peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$app/status")
+    stop
+    echo "$(awk -v a="$(day_seconds "$launched")" -v b="$(day_seconds "$flushed")" \
+        'BEGIN { printf "%.1f", (b - a) * 1000 }') $peak" >>"$tmp/$2"
+}
+
+# callgrind_refresh <exe> <name> <tick function>: appends instructions per refresh.
+callgrind_refresh() {
+    : >"$tmp/log"
+    valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$tmp/cg.%p" \
+        "$1" 2>"$tmp/log" &
+    app=$!
+    wait_flush "$tmp/log" 180 >/dev/null
+    sleep 1
+    callgrind_control --instr=on "$app" >/dev/null 2>&1
+    sleep 6
+    callgrind_control --dump "$app" >/dev/null 2>&1
+    local dump="$tmp/cg.$app.1"
+    for _ in $(seq 100); do
+        [ -s "$dump" ] && break
+        sleep 0.1
+    done
+    stop
+    # Total instructions of the dump over the calls of the function run once per refresh.
+    awk -v fn="$3" '
+        /^(summary|totals):/ { total = $2 }
+        /^c?fn=/ {
+            # Names are given once with their number, then by the number alone.
+            id = $1; sub(/^c?fn=/, "", id); name = $0; sub(/^c?fn=\([0-9]+\) ?/, "", name)
+            if (name != "") { names[id] = name }
+            target = /^cfn=/ && names[id] == fn
+            next
+        }
+        /^calls=/ && target { split($1, c, "="); calls += c[2] }
+        { target = 0 }
+        END { if (calls > 0) printf "%.0f\n", total / calls }
+    ' "$dump" >>"$tmp/$2.cg"
+    rm -f "$tmp"/cg.*
+}
+
+# stats <values file> <column>: "median min max" of one column.
+stats() {
+    awk -v c="$2" '{ print $c }' "$1" | sort -g | awk '
+        { v[NR] = $1 }
+        END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; print m, v[1], v[NR] }'
+}
+
+# report <label> <unit> <floor file> <program file> <column> <target>
+report() {
+    read -r fm flo fhi < <(stats "$3" "$5")
+    read -r pm plo phi < <(stats "$4" "$5")
+    paste -d ' ' "$4" "$3" | awk -v c="$5" -v n="$(awk '{ print NF; exit }' "$3")" \
+        '{ print $c / $(n + c) }' >"$tmp/ratios"
+    read -r rm rlo rhi < <(stats "$tmp/ratios" 1)
+    printf '%-28s floor %10.1f %s [%.1f-%.1f]   program %10.1f %s [%.1f-%.1f]   ratio %.3f (per run %.3f-%.3f, target <= %s)\n' \
+        "$1" "$fm" "$2" "$flo" "$fhi" "$pm" "$2" "$plo" "$phi" "$(awk -v a="$pm" -v b="$fm" 'BEGIN { print a / b }')" \
+        "$rlo" "$rhi" "$6"
+}
+
+echo "Runs: $runs for (a) and (b), $cg_runs under callgrind for (c); display $DISPLAY" >&2
+for ((i = 1; i <= runs; i++)); do
+    # Alternate which goes first, so that a drifting machine favours neither.
+    if ((i % 2)); then
+        measure "$floor" floor
+        measure "$program" program
+    else
+        measure "$program" program
+        measure "$floor" floor
+    fi
+    echo "  run $i/$runs done" >&2
+done
+for ((i = 1; i <= cg_runs; i++)); do
+    callgrind_refresh "$floor" floor Floor::tick\(\)
+    callgrind_refresh "$program" program frmMain::tmr_Timer\(\)
+    echo "  callgrind run $i/$cg_runs done" >&2
+done
+
+report "(a) start to first frame" ms "$tmp/floor" "$tmp/program" 1 1.10
+report "(b) peak resident memory" kB "$tmp/floor" "$tmp/program" 2 1.10
+if ((cg_runs > 0)); then
+    report "(c) instructions / refresh" Ir "$tmp/floor.cg" "$tmp/program.cg" 1 1.5
+fi
