@@ -9,7 +9,9 @@ packages=(
     fonts-dejavu-core tzdata
 )
 if [ "${1:-}" = "--test" ]; then
-    packages+=(clang libclang-rt-14-dev clang-format valgrind)
+    packages+=(clang libclang-rt-14-dev clang-format clang-tidy valgrind)
+    # Packaging and its checks: dpkg-shlibdeps, the desktop entry and AppStream validators.
+    packages+=(dpkg-dev file desktop-file-utils appstream)
 fi
 
 missing=()

@@ -1,0 +1,69 @@
+# Where the program and its desktop integration are installed on each system, and the package
+# that CPack builds from them: a .deb on Linux, a ZIP on Windows, a disk image on macOS.
+include(GNUInstallDirs)
+
+set(QUORVANE_APP_ID com.quorvane.Quorvane)
+set(quorvane_packaging ${PROJECT_SOURCE_DIR}/packaging)
+
+if(WIN32)
+    target_sources(quorvane PRIVATE ${quorvane_packaging}/windows/quorvane.rc)
+    install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+elseif(APPLE)
+    set(quorvane_icns ${quorvane_packaging}/macos/quorvane.icns)
+    set_source_files_properties(${quorvane_icns} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
+    target_sources(quorvane PRIVATE ${quorvane_icns})
+    set_target_properties(quorvane PROPERTIES
+        MACOSX_BUNDLE_BUNDLE_NAME Quorvane
+        MACOSX_BUNDLE_GUI_IDENTIFIER ${QUORVANE_APP_ID}
+        MACOSX_BUNDLE_ICON_FILE quorvane.icns
+        MACOSX_BUNDLE_BUNDLE_VERSION ${PROJECT_VERSION}
+        MACOSX_BUNDLE_SHORT_VERSION_STRING ${PROJECT_VERSION})
+    install(TARGETS quorvane BUNDLE DESTINATION .)
+else()
+    # The program links only the system's libraries: no run path into the install prefix.
+    set_target_properties(quorvane PROPERTIES INSTALL_RPATH "")
+    install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${quorvane_packaging}/linux/quorvane.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${quorvane_packaging}/linux/${QUORVANE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(DIRECTORY ${quorvane_packaging}/icons/hicolor
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane RENAME copyright)
+endif()
+
+# On Windows and macOS the Qt libraries and plugins travel with the program; on Linux the
+# package depends on the distribution's Qt instead.
+if(WIN32 OR APPLE)
+    qt_generate_deploy_app_script(TARGET quorvane FILENAME_VARIABLE quorvane_deploy_script)
+    install(SCRIPT ${quorvane_deploy_script})
+endif()
+
+set(CPACK_PACKAGE_NAME quorvane)
+set(CPACK_PACKAGE_VENDOR "The Quorvane developers")
+set(CPACK_PACKAGE_CONTACT "The Quorvane developers <developers@quorvane.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop countdown to an event")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quorvane shows how much time is left until an event of your choice, in days, in hours, \
+in minutes and in seconds, over a wallpaper, refreshed every second. Its settings dialog keeps \
+the list of events and the choice of wallpaper.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Quorvane)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+elseif(APPLE)
+    set(CPACK_GENERATOR DragNDrop)
+else()
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+    set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+    # Depends is worked out by dpkg-shlibdeps from the libraries the executable links.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # So that a system without a desktop and its fonts still shows the readout.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-dejavu-core)
+endif()
+include(CPack)
