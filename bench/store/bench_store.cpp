@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
                     std::fprintf(stderr, "save failed: %s\n", qPrintable(saved.error));
                     return 1;
                 }
-                saves.push_back(timer.nsecsElapsed() / 1e6);
+                saves.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
             }
             descriptions[1 + run % n] = u"restored"_s;
 
@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
                     return 1;
                 }
             }
-            loads.push_back(timer.nsecsElapsed() / 1e6);
+            loads.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         }
         const double load = median(loads), save = median(saves);
         std::printf(
@@ -91,6 +91,6 @@ int main(int argc, char *argv[])
         sink += ComputeReadout(clock, u"2030-06-10 08:00"_s).lines.size();
     }
     std::printf("readout: %.3f us per refresh (%lld lines)\n",
-        timer.nsecsElapsed() / 1e3 / Refreshes, static_cast<long long>(sink));
+        static_cast<double>(timer.nsecsElapsed()) / 1e3 / Refreshes, static_cast<long long>(sink));
     return 0;
 }
