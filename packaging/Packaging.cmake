@@ -44,10 +44,10 @@ set(CPACK_PACKAGE_NAME quorvane)
 set(CPACK_PACKAGE_VENDOR "The Quorvane developers")
 set(CPACK_PACKAGE_CONTACT "The Quorvane developers <developers@quorvane.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop countdown to an event")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Quorvane shows how much time is left until an event of your choice, in days, in hours, \
-in minutes and in seconds, over a wallpaper, refreshed every second. Its settings dialog keeps \
-the list of events and the choice of wallpaper.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Quorvane shows how much time is left until an event of your choice, in days,\n"
+    "in hours, in minutes and in seconds, over a wallpaper, refreshed every second.\n"
+    "Its settings dialog keeps the list of events and the choice of wallpaper.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Quorvane)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
