@@ -15,14 +15,14 @@ tmp=$(mktemp -d)
 xvfb=""
 app=""
 cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
+    if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
+    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+    wait 2>/dev/null || true
     rm -rf "$tmp"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$tmp/display" ] && break

@@ -43,7 +43,7 @@ constexpr int EarlyTickMs = 50;
 QFont verdana(qreal pointSize, QFont::Weight weight = QFont::Normal)
 {
     QFont font;
-    // DejaVu Sans is installed with the program and has much the same shape and width.
+    // Where Verdana is missing, DejaVu Sans (installed by scripts/deps.sh) is the nearest match.
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
