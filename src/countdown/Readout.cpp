@@ -9,15 +9,18 @@ namespace {
 qint64 unitIndex(Unit unit, const WallClockTime &t)
 {
     const qint64 day = t.date.toJulianDay();
+    const qint64 hour = t.time.hour();
+    const qint64 minute = t.time.minute();
+    const qint64 second = t.time.second();
     switch (unit) {
     case Unit::Days:
         return day;
     case Unit::Hours:
-        return 24 * day + t.time.hour();
+        return 24 * day + hour;
     case Unit::Minutes:
-        return 1440 * day + 60 * t.time.hour() + t.time.minute();
+        return 1440 * day + 60 * hour + minute;
     case Unit::Seconds:
-        return 86400 * day + 3600 * t.time.hour() + 60 * t.time.minute() + t.time.second();
+        return 86400 * day + 3600 * hour + 60 * minute + second;
     }
     Q_UNREACHABLE();
     return 0;

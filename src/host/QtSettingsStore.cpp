@@ -187,7 +187,7 @@ void QtSettingsStore::discard()
 
 SaveResult QtSettingsStore::commit()
 {
-    const SaveResult result = m_fileBacked ? commitToFile() : commitDirect();
+    SaveResult result = m_fileBacked ? commitToFile() : commitDirect();
     discard();
     reread(); // pick up the replaced file
     return result;

@@ -308,7 +308,7 @@ void tst_Faults::fullFileSystemFailsAndKeepsTheFile()
         const QByteArray page(4096, 'x');
         while (filler.write(page) == page.size() && filler.flush()) { }
         filler.close();
-        QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - freePages * 4096)));
+        QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - freePages * qint64 {4096})));
 
         EventStore bigger = load(file);
         for (int i = 0; i < 200; ++i) {
