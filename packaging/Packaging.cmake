@@ -63,7 +63,8 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SECTION utils)
     # Depends is worked out by dpkg-shlibdeps from the libraries the executable links.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    # So that a system without a desktop and its fonts still shows the readout.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-dejavu-core)
+    # So that a system without a desktop and its fonts still shows every text whole: DejaVu
+    # Sans stands in for Verdana, Liberation Sans for Tahoma.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation2")
 endif()
 include(CPack)

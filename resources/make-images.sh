@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws the built-in pictures with ImageMagick: the countdown wallpaper (a night sky, dark
-# enough for white text), the window icon (32x32 and 16x16) and the settings button picture.
+# enough for white text), the window icon (32x32 and 16x16, and 64x64 for scaled displays) and the
+# settings button picture (16x16, and 32x32 for scaled displays).
 # The output is committed; run this again only to change the pictures.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -51,6 +52,13 @@ convert -size 16x16 xc:none +antialias \
     -stroke '#ffd24a' -draw 'line 7.5,7.5 7.5,3.5' \
     -stroke white -draw 'line 7.5,7.5 11,9.5' \
     -colors 16 PNG8:icon16.png
+# The same face at twice the size of the 32x32 one, for displays scaled by 2.
+convert -size 64x64 xc:none +antialias \
+    -fill '#1c2a8c' -stroke white -strokewidth 4 -draw 'circle 31.5,31.5 31.5,4' \
+    -stroke '#ffd24a' -strokewidth 4 -draw 'line 31.5,31.5 31.5,14' \
+    -stroke white -strokewidth 4 -draw 'line 31.5,31.5 44,38' \
+    -stroke none -fill white -draw 'rectangle 30,30 33,33' \
+    -colors 16 PNG8:icon64.png
 
 # Settings button picture: three sliders, white on the button's blue, a 4-bit bitmap.
 convert -size 16x16 xc:'#0000ff' -stroke white -strokewidth 1 \
@@ -58,6 +66,13 @@ convert -size 16x16 xc:'#0000ff' -stroke white -strokewidth 1 \
     -stroke none -fill '#ffd24a' \
     -draw 'rectangle 9,2 11,4 rectangle 4,7 6,9 rectangle 8,11 10,13' \
     -type Palette -colors 16 BMP3:config.bmp
+# The same picture on a 32x32 grid, for scaled displays. No "@2x" in the name: that would tie it
+# to a scale of exactly 2, and a display scaled by 1.5 would get the small one enlarged.
+convert -size 32x32 xc:'#0000ff' -stroke none -fill white \
+    -draw 'rectangle 4,6 27,7 rectangle 4,16 27,17 rectangle 4,24 27,25' \
+    -fill '#ffd24a' \
+    -draw 'rectangle 18,4 23,9 rectangle 8,14 13,19 rectangle 16,22 21,27' \
+    -type Palette -colors 16 BMP3:config32.bmp
 
-identify wallpaper.jpg icon32.png icon16.png config.bmp
-ls -l wallpaper.jpg icon32.png icon16.png config.bmp
+identify wallpaper.jpg icon64.png icon32.png icon16.png config.bmp config32.bmp
+ls -l wallpaper.jpg icon64.png icon32.png icon16.png config.bmp config32.bmp

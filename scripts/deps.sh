@@ -6,7 +6,9 @@ packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth x11-utils xdotool imagemagick libx11-dev
-    fonts-dejavu-core tzdata
+    # Fallbacks for the windows' fonts: DejaVu Sans for Verdana; Liberation Sans, as wide as
+    # Arial, for Tahoma (DejaVu Sans is too wide for the settings dialog's option buttons).
+    fonts-dejavu-core fonts-liberation2 tzdata
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev clang-format clang-tidy valgrind)

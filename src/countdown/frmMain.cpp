@@ -99,7 +99,9 @@ void frmMain::createControls()
     setAttribute(Qt::WA_OpaquePaintEvent);
     setPalette(whiteOnBlack(palette()));
     setFont(verdana(8.25));
+    // The larger pictures serve displays scaled above 1, where the small ones would be blurred.
     QIcon icon;
+    icon.addPixmap(builtInPicture(":/icon64.png", "png"));
     icon.addPixmap(builtInPicture(":/icon32.png", "png"));
     icon.addPixmap(builtInPicture(":/icon16.png", "png"));
     setWindowIcon(icon);
@@ -134,7 +136,10 @@ void frmMain::createControls()
     cmdConfig = new QPushButton(this);
     cmdConfig->setObjectName(QStringLiteral("cmdConfig"));
     cmdConfig->setGeometry(352, 272, 33, 21);
-    cmdConfig->setIcon(builtInPicture(":/config.bmp", "bmp"));
+    QIcon picture;
+    picture.addPixmap(builtInPicture(":/config.bmp", "bmp"));
+    picture.addPixmap(builtInPicture(":/config32.bmp", "bmp"));
+    cmdConfig->setIcon(picture);
     cmdConfig->setIconSize(QSize(16, 16));
     cmdConfig->setAccessibleName(tr("Settings"));
     cmdConfig->setToolTip(tr("Settings"));

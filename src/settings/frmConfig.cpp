@@ -29,7 +29,8 @@ QString invalidDateText()
 QFont dialogFont()
 {
     QFont font;
-    // Tahoma where installed, otherwise a sans-serif of similar width.
+    // Tahoma where installed, otherwise a sans-serif of similar width: Liberation Sans, installed
+    // with the program, fits every text; DejaVu Sans, the last resort, is too wide for some.
     font.setFamilies(
         {QStringLiteral("Tahoma"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
             QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
