@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace IniText {
 
 QString escaped(const QString &value)
@@ -78,8 +80,19 @@ QString escaped(const QString &value)
     return out;
 }
 
-QHash<QString, QString> rawValues(const QByteArray &file)
+bool isPlainKey(const QString &key)
 {
+    return std::all_of(key.cbegin(), key.cend(), [](QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_')
+            || c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('-');
+    });
+}
+
+QHash<QString, QString> rawValues(const QByteArray &file, bool *wellFormed)
+{
+    bool plain = true;
     QHash<QString, QString> values;
     const QString text = QString::fromUtf8(file);
     QString section;
@@ -89,8 +102,10 @@ QHash<QString, QString> rawValues(const QByteArray &file)
             || line.startsWith(QLatin1Char('#'))) {
             continue;
         }
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+        if (line.startsWith(QLatin1Char('['))) {
+            plain = plain && line.endsWith(QLatin1Char(']'));
             section = line.mid(1, line.size() - 2).trimmed().toString();
+            plain = plain && !section.contains(QLatin1Char('/')) && isPlainKey(section);
             if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
                 section.clear();
             }
@@ -98,13 +113,56 @@ QHash<QString, QString> rawValues(const QByteArray &file)
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq <= 0) {
+            plain = false;
             continue;
         }
         const QString key = line.left(eq).trimmed().toString();
+        plain = plain && isPlainKey(key);
         values.insert(section.isEmpty() ? key : section + QLatin1Char('/') + key,
             line.mid(eq + 1).trimmed().toString());
     }
+    if (wellFormed) {
+        *wellFormed = plain;
+    }
     return values;
+}
+
+namespace {
+
+bool hasSpecialCharacter(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t ch = c.unicode();
+        if (ch < 0x20 || ch == '"' || ch == '\\' || ch == ',' || ch == ';' || ch == '=') {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<QString> plainValue(const QString &raw)
+{
+    if (raw.startsWith(QLatin1Char('@'))) {
+        return std::nullopt;
+    }
+    if (!hasSpecialCharacter(raw)) {
+        return raw;
+    }
+    // Quoted because of a separator or an outer blank, with nothing escaped inside.
+    if (raw.size() >= 2 && raw.startsWith(QLatin1Char('"')) && raw.endsWith(QLatin1Char('"'))) {
+        const QString inner = raw.mid(1, raw.size() - 2);
+        for (const QChar c : inner) {
+            if (c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\\')) {
+                return std::nullopt;
+            }
+        }
+        if (escaped(inner) == raw) {
+            return inner;
+        }
+    }
+    return std::nullopt;
 }
 
 bool looksDamaged(const QByteArray &file)

@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -115,11 +116,26 @@ std::unique_ptr<QtSettingsStore> QtSettingsStore::openDefault()
 #endif
 }
 
+void QtSettingsStore::useRawValues(const QByteArray &file)
+{
+    if (file == m_rawSource && !m_rawSource.isNull()) {
+        return;
+    }
+    bool wellFormed = false;
+    m_rawSource = file;
+    m_rawValues = IniText::rawValues(file, &wellFormed);
+    // In a file QSettings may read differently its reading is taken as it is.
+    m_rawTrusted = wellFormed && !IniText::looksDamaged(file);
+    if (!m_rawTrusted) {
+        m_rawValues.clear();
+    }
+}
+
 void QtSettingsStore::reread()
 {
     m_settings->sync();
     if (m_fileBacked) {
-        m_rawValues = IniText::rawValues(readFile(m_settings->fileName()));
+        useRawValues(readFile(m_settings->fileName()));
     }
 }
 
@@ -141,8 +157,16 @@ QString QtSettingsStore::get(
     if (staged != m_pending.cend()) {
         return staged->value_or(defaultValue);
     }
-    const QVariant value = m_settings->value(full);
     const auto raw = m_rawValues.constFind(full);
+    if (raw != m_rawValues.cend()) {
+        // Most values need no parsing by QSettings at all.
+        if (const std::optional<QString> text = IniText::plainValue(*raw)) {
+            return *text;
+        }
+    } else if (m_rawTrusted) {
+        return defaultValue;
+    }
+    const QVariant value = m_settings->value(full);
     if (raw == m_rawValues.cend()) {
         return value.isValid() ? value.toString() : defaultValue;
     }
@@ -160,7 +184,10 @@ bool QtSettingsStore::contains(const QString &section, const QString &key) const
     if (staged != m_pending.cend()) {
         return staged->has_value();
     }
-    return m_settings->contains(full);
+    if (m_rawValues.contains(full)) {
+        return true;
+    }
+    return !m_rawTrusted && m_settings->contains(full);
 }
 
 void QtSettingsStore::save(const QString &section, const QString &key, const QString &value)
@@ -195,7 +222,12 @@ SaveResult QtSettingsStore::commit()
 
 SaveResult QtSettingsStore::commitDirect()
 {
-    applyPending(*m_settings);
+    applyPending(*m_settings, [this](const QString &section) {
+        m_settings->beginGroup(section);
+        QStringList keys = m_settings->childKeys();
+        m_settings->endGroup();
+        return keys;
+    });
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
         return failed(QStringLiteral("The settings store refused the change."));
@@ -203,17 +235,17 @@ SaveResult QtSettingsStore::commitDirect()
     return {};
 }
 
-void QtSettingsStore::applyPending(QSettings &settings) const
+void QtSettingsStore::applyPending(
+    QSettings &settings, const std::function<QStringList(const QString &)> &keysOf) const
 {
     for (const StaleRule &rule : m_staleRules) {
-        settings.beginGroup(rule.section);
-        const QStringList keys = settings.childKeys();
+        const QStringList keys = keysOf(rule.section);
         for (const QString &key : keys) {
-            if (rule.isStale(key) && !m_pending.contains(fullKey(rule.section, key))) {
-                settings.remove(key);
+            const QString full = fullKey(rule.section, key);
+            if (rule.isStale(key) && !m_pending.contains(full)) {
+                settings.remove(full);
             }
         }
-        settings.endGroup();
     }
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
         if (it->has_value()) {
@@ -224,11 +256,16 @@ void QtSettingsStore::applyPending(QSettings &settings) const
     }
 }
 
-bool QtSettingsStore::holdsPending(const QSettings &settings) const
+bool QtSettingsStore::holdsPending(
+    const QByteArray &file, const QHash<QString, QString> &written) const
 {
+    if (!file.isEmpty() && !file.endsWith('\n')) {
+        return false;
+    }
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
-        const QVariant stored = settings.value(it.key());
-        if (it->has_value() ? stored != QVariant(**it) : stored.isValid()) {
+        const auto found = written.constFind(it.key());
+        if (it->has_value() ? found == written.cend() || *found != IniText::escaped(**it)
+                            : found != written.cend()) {
             return false;
         }
     }
@@ -277,11 +314,7 @@ SaveResult QtSettingsStore::commitToFile()
                           .arg(dirPath, staging.errorString()));
     }
     const QString stagingPath = staging.fileName();
-    const QString verifiedPath = stagingPath + QStringLiteral(".new");
-    const auto cleanUp = [&] {
-        QFile::remove(stagingPath);
-        QFile::remove(verifiedPath);
-    };
+    const auto cleanUp = [&] { QFile::remove(stagingPath); };
     const QByteArray start = damaged ? QByteArray() : original;
     const bool copied = staging.write(start) == start.size() && staging.flush();
     staging.close();
@@ -291,7 +324,6 @@ SaveResult QtSettingsStore::commitToFile()
                           .arg(dirPath, staging.errorString()));
     }
 
-    qsizetype expectedKeys = 0;
     {
         QSettings writer(stagingPath, QSettings::IniFormat);
         if (damaged) {
@@ -300,8 +332,24 @@ SaveResult QtSettingsStore::commitToFile()
                 writer.setValue(key, m_settings->value(key));
             }
         }
-        applyPending(writer);
-        expectedKeys = writer.allKeys().size();
+        // The section's keys as the file spells them; the rules only match plain key names.
+        useRawValues(original);
+        applyPending(writer, [this, &writer, damaged](const QString &section) {
+            QStringList keys;
+            if (damaged || !m_rawTrusted) {
+                writer.beginGroup(section);
+                keys = writer.childKeys();
+                writer.endGroup();
+                return keys;
+            }
+            const QString prefix = section + QLatin1Char('/');
+            for (auto it = m_rawValues.cbegin(); it != m_rawValues.cend(); ++it) {
+                if (it.key().startsWith(prefix)) {
+                    keys.append(it.key().mid(prefix.size()));
+                }
+            }
+            return keys;
+        });
         writer.sync();
         // A format error comes from reading lines QSettings cannot parse; they are left out
         // of what it wrote.
@@ -313,28 +361,17 @@ SaveResult QtSettingsStore::commitToFile()
         }
     }
 
-    // Read the written file back under a name QSettings has not cached, so the check sees
-    // the bytes on disk (a full disk can truncate the file without an error): it must hold
-    // as many keys as intended and every staged change.
-    std::error_code ec;
-    std::filesystem::rename(QFile::encodeName(stagingPath).toStdString(),
-        QFile::encodeName(verifiedPath).toStdString(), ec);
-    if (ec) {
+    // Read the written bytes back: a full disk can cut the file short without an error.
+    const QByteArray written = readFile(stagingPath);
+    QHash<QString, QString> writtenValues = IniText::rawValues(written);
+    if (!holdsPending(written, writtenValues)) {
         cleanUp();
-        return failed(QStringLiteral("The settings could not be written to %1: %2")
-                          .arg(dirPath, QString::fromStdString(ec.message())));
+        return failed(QStringLiteral("The settings could not be written completely to %1; "
+                                     "the disk may be full.")
+                          .arg(dirPath));
     }
-    {
-        QSettings reader(verifiedPath, QSettings::IniFormat);
-        if (reader.status() != QSettings::NoError || reader.allKeys().size() != expectedKeys
-            || !holdsPending(reader)) {
-            cleanUp();
-            return failed(QStringLiteral("The settings could not be written completely to %1; "
-                                         "the disk may be full.")
-                              .arg(dirPath));
-        }
-    }
-    if (!flushToDisk(verifiedPath)) {
+
+    if (!flushToDisk(stagingPath)) {
         cleanUp();
         return failed(
             QStringLiteral("The settings could not be flushed to disk in %1.").arg(dirPath));
@@ -350,13 +387,15 @@ SaveResult QtSettingsStore::commitToFile()
                               .arg(target, keptCopy, copy.errorString()));
         }
     }
+    std::error_code ec;
     std::filesystem::rename(
-        QFile::encodeName(verifiedPath).toStdString(), QFile::encodeName(target).toStdString(), ec);
+        QFile::encodeName(stagingPath).toStdString(), QFile::encodeName(target).toStdString(), ec);
     if (ec) {
         cleanUp();
         return failed(QStringLiteral("The file %1 could not be replaced: %2")
                           .arg(target, QString::fromStdString(ec.message())));
     }
+    useRawValues(written);
     flushToDisk(dirPath);
     return {true, QString(), keptCopy};
 }

@@ -57,15 +57,23 @@ private:
     QtSettingsStore(std::unique_ptr<QSettings> settings, bool fileBacked);
     SaveResult commitToFile();
     SaveResult commitDirect();
-    void applyPending(QSettings &settings) const;
-    bool holdsPending(const QSettings &settings) const;
+    // Applies the staged changes; keysOf lists a section's keys for the stale rules.
+    void applyPending(
+        QSettings &settings, const std::function<QStringList(const QString &)> &keysOf) const;
+    // Whether the written file holds every staged change, as QSettings writes it.
+    bool holdsPending(const QByteArray &file, const QHash<QString, QString> &written) const;
     void reread();
+    void useRawValues(const QByteArray &file);
     static QString fullKey(const QString &section, const QString &key);
 
     std::unique_ptr<QSettings> m_settings; // reads the committed store
     bool m_fileBacked = false;
     // Text of every value in the file as last read (file-backed stores only).
     QHash<QString, QString> m_rawValues;
+    QByteArray m_rawSource; // the bytes m_rawValues was read from
+    // Whether QSettings reads the same keys from the file as m_rawValues holds, so that a key
+    // missing there is missing from the store. Otherwise only QSettings' reading is used.
+    bool m_rawTrusted = false;
     // Staged changes by full key: a value to write, or nullopt to remove the key.
     QMap<QString, std::optional<QString>> m_pending;
     QList<StaleRule> m_staleRules;
