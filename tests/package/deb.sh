@@ -22,9 +22,15 @@ installed=""
 xvfb=""
 app=""
 cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
+    # Bounded: a process that ignores the polite signal must not hang the test until its timeout.
+    local pid
+    for pid in $app $xvfb; do kill "$pid" 2>/dev/null || true; done
+    for _ in $(seq 50); do
+        kill -0 $app $xvfb 2>/dev/null || break
+        sleep 0.1
+    done
+    for pid in $app $xvfb; do kill -9 "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
     if [ -n "$installed" ]; then
         dpkg -r quorvane >"$tmp/remove.log" 2>&1 || cat "$tmp/remove.log" >&2
     fi
