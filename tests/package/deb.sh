@@ -26,7 +26,9 @@ cleanup() {
     local pid
     for pid in $app $xvfb; do kill "$pid" 2>/dev/null || true; done
     for _ in $(seq 50); do
-        kill -0 $app $xvfb 2>/dev/null || break
+        local alive=""
+        for pid in $app $xvfb; do kill -0 "$pid" 2>/dev/null && alive=1; done
+        [ -z "$alive" ] && break
         sleep 0.1
     done
     for pid in $app $xvfb; do kill -9 "$pid" 2>/dev/null || true; done
