@@ -12,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QtSettingsStore::organizationName());
     QApplication::setApplicationName(QtSettingsStore::applicationName());
+    // Pairs the window with its menu entry where the desktop matches them by name (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
 
     const auto settings = QtSettingsStore::openDefault();
     SystemClock clock;
