@@ -5,6 +5,7 @@
 # scripts/run.sh does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/xvfb.sh
 
 if [ $# -ge 1 ]; then
     exe=$(realpath "$1")
@@ -18,28 +19,15 @@ fi
 out=$PWD/docs
 
 tmp=$(mktemp -d)
-xvfb=""
 app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
+trap 'stop_pids "$app" "$xvfb"; rm -rf "$tmp"' EXIT
 fail() {
     echo "make-screenshots: $*" >&2
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-[ -s "$tmp/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$tmp/display")" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+xvfb_start "$tmp" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache
 export XDG_RUNTIME_DIR=$tmp/runtime
 mkdir -p "$HOME" "$XDG_CONFIG_HOME/Quorvane" "$XDG_CACHE_HOME"

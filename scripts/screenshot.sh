@@ -4,27 +4,13 @@
 set -euo pipefail
 exe=$1
 out=${2:-$PWD/quorvane-screenshot.png}
+source "$(dirname "$0")/lib/xvfb.sh"
 
 tmp=$(mktemp -d)
-xvfb=""
 app=""
-cleanup() {
-    if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
-    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
+trap 'stop_pids "$app" "$xvfb"; rm -rf "$tmp"' EXIT
 
-# Xvfb picks a free display number itself and reports it once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-[ -s "$tmp/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$tmp/display")"
+xvfb_start "$tmp" || { echo "Xvfb did not start: $(cat "$tmp/xvfb.log")" >&2; exit 1; }
 export QT_QPA_PLATFORM=xcb
 
 "$exe" &

@@ -10,25 +10,13 @@ program=$1
 floor=$2
 runs=${3:-20}
 cg_runs=${4:-5}
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 
 tmp=$(mktemp -d)
-xvfb=""
 app=""
-cleanup() {
-    if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
-    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
+trap 'stop_pids "$app" "$xvfb"; rm -rf "$tmp"' EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$tmp/display")"
+xvfb_start "$tmp" || { echo "Xvfb did not start: $(cat "$tmp/xvfb.log")" >&2; exit 1; }
 # An empty settings store: the countdown shows the built-in event and writes nothing.
 export XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime TZ=UTC QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_CONFIG_HOME"

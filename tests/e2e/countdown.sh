@@ -11,21 +11,13 @@ set -euo pipefail
 case=$1
 exe=$2
 xclose=$3
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 
-for tool in Xvfb xdotool xprop import convert; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+skip_unless_installed Xvfb xdotool xprop import convert
 
 tmp=$(mktemp -d)
-xvfb=""
 app=""
-cleanup() {
-    if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
-    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
+trap 'stop_pids "$app" "$xvfb"; rm -rf "$tmp"' EXIT
 
 fail() {
     echo "FAIL ($case): $*" >&2
@@ -39,15 +31,7 @@ since() { awk -v a="$1" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f", b - a }'; 
 # within <value> <low> <high>: true when low <= value <= high.
 within() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= hi) }'; }
 
-# Xvfb picks a free display number itself and reports it once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>"$tmp/xvfb.log" &
-xvfb=$!
-for _ in $(seq 300); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-[ -s "$tmp/display" ] || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$tmp/display")"
+xvfb_start "$tmp" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
 
 export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache
 export XDG_RUNTIME_DIR=$tmp/runtime QT_QPA_PLATFORM=xcb

@@ -7,6 +7,7 @@ set -euo pipefail
 cpack=$1
 build=$2
 version=$3
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -19,20 +20,10 @@ done
 
 tmp=$(mktemp -d)
 installed=""
-xvfb=""
 app=""
 cleanup() {
     # Bounded: a process that ignores the polite signal must not hang the test until its timeout.
-    local pid
-    for pid in $app $xvfb; do kill "$pid" 2>/dev/null || true; done
-    for _ in $(seq 50); do
-        local alive=""
-        for pid in $app $xvfb; do kill -0 "$pid" 2>/dev/null && alive=1; done
-        [ -z "$alive" ] && break
-        sleep 0.1
-    done
-    for pid in $app $xvfb; do kill -9 "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    stop_pids "$app" "$xvfb"
     if [ -n "$installed" ]; then
         dpkg -r quorvane >"$tmp/remove.log" 2>&1 || cat "$tmp/remove.log" >&2
     fi
@@ -79,19 +70,13 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
 [ "$(command -v quorvane)" = /usr/bin/quorvane ] || fail "quorvane is not /usr/bin/quorvane"
 [ -f /usr/share/applications/quorvane.desktop ] || fail "no desktop entry in the menu's folder"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb=$!
-for _ in $(seq 300); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-[ -s "$tmp/display" ] || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
+xvfb_start "$tmp" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
 
 mkdir -p "$tmp/home" "$tmp/config" "$tmp/cache"
 mkdir -m 700 "$tmp/runtime"
 (
     cd "$tmp/home"
-    export DISPLAY=":$(head -n 1 "$tmp/display")" QT_QPA_PLATFORM=xcb HOME=$tmp/home \
+    export QT_QPA_PLATFORM=xcb HOME=$tmp/home \
         XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
     exec /usr/bin/quorvane
 ) >"$tmp/app.log" 2>&1 &
@@ -99,15 +84,14 @@ app=$!
 
 window=""
 for _ in $(seq 150); do
-    window=$(DISPLAY=":$(head -n 1 "$tmp/display")" \
-        xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | head -n 1) || true
+    window=$(xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | head -n 1) || true
     [ -n "$window" ] && break
     kill -0 "$app" 2>/dev/null || fail "the installed program ended without showing its window"
     sleep 0.2
 done
 [ -n "$window" ] || fail "no window titled Quorvane within 30 s"
 # The desktop pairs the window with the menu entry through its class.
-wmclass=$(DISPLAY=":$(head -n 1 "$tmp/display")" xprop -id "$window" WM_CLASS)
+wmclass=$(xprop -id "$window" WM_CLASS)
 grep -q "\"$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/quorvane.desktop)\"" \
     <<<"$wmclass" || fail "the window's $wmclass does not match the desktop entry's StartupWMClass"
 echo "the installed /usr/bin/quorvane shows its window; $wmclass"

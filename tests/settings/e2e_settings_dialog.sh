@@ -5,26 +5,18 @@
 #
 # usage: e2e_settings_dialog.sh <quorvane> [lsan suppressions]
 set -uo pipefail
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 
 app=$1
 export LSAN_OPTIONS="suppressions=${2:-/dev/null}:print_suppressions=0"
 description="Launch party"
 date="2004-01-19 01:15"
 
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+skip_unless_installed Xvfb xdotool
 
 work=$(mktemp -d)
-xvfb=""
 pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'stop_pids "$pid" "$xvfb"; rm -rf "$work"' EXIT
 
 fail() {
     echo "FAIL: $*"
@@ -49,11 +41,7 @@ window() {
 has_window() { [ -n "$(window "$1")" ]; }
 running() { kill -0 "$pid" 2>/dev/null; }
 
-# Xvfb picks a free display itself and reports its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-until_ok 30 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+xvfb_start "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=xcb
 conf="$XDG_CONFIG_HOME/Quorvane/Quorvane.conf"
