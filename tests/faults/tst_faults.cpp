@@ -1,6 +1,8 @@
 // Faults injected for real: damaged and hand-written settings files, a second instance saving
 // in between, read-only files and folders, a full file system and processes killed mid-save.
 #include "host/QtSettingsStore.h"
+
+#include "TestFiles.h"
 #include "store/EventStore.h"
 
 #include <QDir>
@@ -15,27 +17,11 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using namespace TestFiles;
 
 namespace {
 
 const QString Section = u"countdown"_s;
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-QStringList entries(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 bool run(const QString &program, const QStringList &args)
 {

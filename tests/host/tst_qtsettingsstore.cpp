@@ -1,5 +1,7 @@
 #include "host/QtSettingsStore.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -7,21 +9,11 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace TestFiles;
 
 namespace {
 
 const QString Section = u"countdown"_s;
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList entries(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 } // namespace
 
