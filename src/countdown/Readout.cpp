@@ -1,5 +1,7 @@
 #include "countdown/Readout.h"
 
+#include "store/DateShape.h"
+
 #include <limits>
 
 namespace {
@@ -24,11 +26,6 @@ qint64 unitIndex(Unit unit, const WallClockTime &t)
     }
     Q_UNREACHABLE();
     return 0;
-}
-
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 int digits(const QString &text, qsizetype from, qsizetype count)
@@ -94,16 +91,8 @@ std::optional<qint32> UnitsBetween(Unit unit, const WallClockTime &from, const W
 
 std::optional<WallClockTime> ParseDateText(const QString &text)
 {
-    static constexpr char Shape[] = "####-##-## ##:##";
-    constexpr qsizetype Length = sizeof(Shape) - 1;
-    if (text.size() != Length) {
+    if (!MatchesDateShape(text)) {
         return std::nullopt;
-    }
-    for (qsizetype i = 0; i < Length; ++i) {
-        const QChar c = text.at(i);
-        if (Shape[i] == '#' ? !isDigit(c) : c != QLatin1Char(Shape[i])) {
-            return std::nullopt;
-        }
     }
     const QDate date(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2));
     const int hour = digits(text, 11, 2);

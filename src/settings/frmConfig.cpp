@@ -2,8 +2,8 @@
 
 #include "app/Navigator.h"
 #include "host/MessageBox.h"
-#include "settings/DateShape.h"
 #include "settings/OptionButton.h"
+#include "store/DateShape.h"
 #include "store/EventStore.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "settings/DateShape.h"
+#include "store/DateShape.h"
 
 #include <QTest>
 
@@ -24,6 +24,8 @@ private slots:
         QTest::newRow("letter O for zero") << QStringLiteral("2OO3-12-03 14:00") << false;
         QTest::newRow("fullwidth digits") << QStringLiteral("２００３-12-03 14:00") << false;
         QTest::newRow("arabic-indic digits") << QStringLiteral("٢٠٠٣-12-03 14:00") << false;
+        QTest::newRow("negative-looking year") << QStringLiteral("-003-06-10 08:00") << false;
+        QTest::newRow("removal mark") << QStringLiteral("* deleted *") << false;
         QTest::newRow("no-break space") << QStringLiteral("2003-12-03\u00a014:00") << false;
     }
     void matchesWholeShapeOnly()

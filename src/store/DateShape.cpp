@@ -1,4 +1,4 @@
-#include "settings/DateShape.h"
+#include "store/DateShape.h"
 
 #include <iterator>
 
