@@ -27,6 +27,50 @@ std::optional<qint64> eventKeyNumber(const QString &key)
 
 } // namespace
 
+bool EventStore::isLiveEvent(qint64 index) const
+{
+    return isValidIndex(index) && !EventDescriptions.at(index).isEmpty();
+}
+
+qsizetype EventStore::countdownIndex() const
+{
+    return isValidIndex(ActiveEvent) ? ActiveEvent : 0;
+}
+
+void EventStore::resetToBuiltInEvent()
+{
+    EventDates = {BuiltInEventDate()};
+    EventDescriptions = {BuiltInEventDescription()};
+}
+
+qsizetype EventStore::appendEvent(const QString &date, const QString &description)
+{
+    EventDates.append(date);
+    EventDescriptions.append(description);
+    return upperBound();
+}
+
+std::optional<EventStore::Event> EventStore::removeEvent(qint64 index)
+{
+    if (index < 1 || !isValidIndex(index)) {
+        return std::nullopt;
+    }
+    Event held {EventDates.at(index), EventDescriptions.at(index)};
+    EventDates[index] = RemovedEventDate();
+    EventDescriptions[index] = QString();
+    return held;
+}
+
+bool EventStore::restoreEvent(qint64 index, const Event &event)
+{
+    if (!isValidIndex(index)) {
+        return false;
+    }
+    EventDates[index] = event.date;
+    EventDescriptions[index] = event.description;
+    return true;
+}
+
 void LoadSettings(EventStore &store, const SettingsStore &settings)
 {
     const QString sec = section();
@@ -38,15 +82,13 @@ void LoadSettings(EventStore &store, const SettingsStore &settings)
     const int active = settings.get(sec, activeKey(), QStringLiteral("0")).toInt(&ok, 10);
     store.ActiveEvent = ok ? active : 0;
 
-    store.EventDates = {BuiltInEventDate()};
-    store.EventDescriptions = {BuiltInEventDescription()};
+    store.resetToBuiltInEvent();
     for (qint64 n = 1;; ++n) {
         const QString date = settings.get(sec, dateKey(n), QString());
         if (date.isEmpty()) {
             break;
         }
-        store.EventDates.append(date);
-        store.EventDescriptions.append(settings.get(sec, descriptionKey(n)));
+        store.appendEvent(date, settings.get(sec, descriptionKey(n)));
     }
 }
 

@@ -5,8 +5,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // Everything the user can set, held in memory for the whole run and shared by both windows.
+// The lists are read directly; they are changed only through the operations below, which keep
+// both the same size.
 struct EventStore
 {
     // Entry n is event n; entry 0 is the built-in event. Both lists always have the same size.
@@ -18,9 +21,32 @@ struct EventStore
     // DefaultWallpaperMarker for the built-in picture, otherwise the path of an image file.
     QString WallpaperPath;
 
+    // One entry of the lists, as handed back by removeEvent to put it back later.
+    struct Event
+    {
+        QString date;
+        QString description;
+    };
+
     // Upper bound of both lists (the number of entries after the built-in one).
     qsizetype upperBound() const { return EventDates.size() - 1; }
     bool isValidIndex(qint64 index) const { return index >= 0 && index < EventDates.size(); }
+    // An index in the lists whose entry is not removed.
+    bool isLiveEvent(qint64 index) const;
+    // The entry counted down to: ActiveEvent, or the built-in event when ActiveEvent is outside
+    // the lists. A removed entry is still counted down to.
+    qsizetype countdownIndex() const;
+
+    // Both lists hold only the built-in event.
+    void resetToBuiltInEvent();
+    // Adds an event after the last entry and returns its index.
+    qsizetype appendEvent(const QString &date, const QString &description);
+    // Marks the user's event at index removed and returns what it held. Nothing for the built-in
+    // event or an index outside the lists.
+    std::optional<Event> removeEvent(qint64 index);
+    // Puts an entry back at index, as removeEvent returned it; false for an index outside the
+    // lists. Entries keep their indexes, so several may be put back in any order.
+    bool restoreEvent(qint64 index, const Event &event);
 };
 
 // The settings layout, in one place.

@@ -30,6 +30,16 @@ private slots:
     void textsRoundTripExactly();
     void mainLoadsBeforeOpeningTheWindow();
 
+    void appendedEventsTakeTheNextIndexInBothLists();
+    void removingMarksTheEntryAndHandsBackWhatItHeld();
+    void builtInAndOutsideIndexesCannotBeRemoved_data();
+    void builtInAndOutsideIndexesCannotBeRemoved();
+    void removedEventsGoBackInAnyOrder();
+    void liveEvents_data();
+    void liveEvents();
+    void countdownFallsBackToTheBuiltInEventOnlyOutsideTheLists_data();
+    void countdownFallsBackToTheBuiltInEventOnlyOutsideTheLists();
+
 private:
     QString path() const { return m_dir->filePath(u"Quorvane.conf"_s); }
     void seed(const QList<std::pair<QString, QString>> &values)
@@ -152,9 +162,8 @@ void tst_EventStore::loadingReplacesEverything()
     EventStore store;
     LoadSettings(store, settings);
     const EventStore first = store;
-    store.EventDates.append(u"2009-09-09 09:09"_s); // appended in the dialog, never saved
-    store.EventDescriptions.append(u"Unsaved"_s);
-    store.EventDescriptions[1].clear();
+    store.appendEvent(u"2009-09-09 09:09"_s, u"Unsaved"_s); // added in the dialog, never saved
+    QVERIFY(store.removeEvent(1));
     LoadSettings(store, settings);
     QCOMPARE(store.EventDates, first.EventDates);
     QCOMPARE(store.EventDescriptions, first.EventDescriptions);
@@ -205,6 +214,130 @@ void tst_EventStore::mainLoadsBeforeOpeningTheWindow()
     QString titleSeen;
     Main(store, settings, [&] { titleSeen = store.EventDescriptions.value(store.ActiveEvent); });
     QCOMPARE(titleSeen, u"One"_s);
+}
+
+namespace {
+
+// The built-in event and user events 1..n named "E1".."En", dated "2004-01-0n 10:00".
+EventStore withEvents(int n)
+{
+    EventStore store;
+    store.resetToBuiltInEvent();
+    for (int i = 1; i <= n; ++i) {
+        store.appendEvent(u"2004-01-0%1 10:00"_s.arg(i), u"E%1"_s.arg(i));
+    }
+    return store;
+}
+
+} // namespace
+
+void tst_EventStore::appendedEventsTakeTheNextIndexInBothLists()
+{
+    EventStore store = withEvents(1);
+    QVERIFY(store.removeEvent(1));
+    // A removed entry keeps its place: the next event goes after it, not into it.
+    QCOMPARE(store.appendEvent(u"2005-05-05 05:05"_s, u"New"_s), 2);
+    QCOMPARE(store.EventDates,
+        (QStringList {BuiltInEventDate(), RemovedEventDate(), u"2005-05-05 05:05"_s}));
+    QCOMPARE(
+        store.EventDescriptions, (QStringList {BuiltInEventDescription(), QString(), u"New"_s}));
+    QCOMPARE(store.upperBound(), 2);
+}
+
+void tst_EventStore::removingMarksTheEntryAndHandsBackWhatItHeld()
+{
+    EventStore store = withEvents(2);
+    const std::optional<EventStore::Event> held = store.removeEvent(2);
+    QVERIFY(held);
+    QCOMPARE(held->date, u"2004-01-02 10:00"_s);
+    QCOMPARE(held->description, u"E2"_s);
+    QCOMPARE(store.EventDates.at(2), u"* deleted *"_s);
+    QCOMPARE(store.EventDescriptions.at(2), QString());
+    QCOMPARE(store.EventDates.size(), 3);
+    QCOMPARE(store.EventDescriptions.size(), 3);
+}
+
+void tst_EventStore::builtInAndOutsideIndexesCannotBeRemoved_data()
+{
+    QTest::addColumn<qint64>("index");
+    QTest::newRow("built-in event") << qint64(0);
+    QTest::newRow("negative") << qint64(-1);
+    QTest::newRow("one past the end") << qint64(2);
+    QTest::newRow("far outside 32 bits") << (qint64(1) << 33);
+}
+
+void tst_EventStore::builtInAndOutsideIndexesCannotBeRemoved()
+{
+    QFETCH(qint64, index);
+    EventStore store = withEvents(1);
+    const EventStore before = store;
+    QVERIFY(!store.removeEvent(index));
+    if (index != 0) {
+        QVERIFY(!store.restoreEvent(index, {u"x"_s, u"y"_s}));
+    }
+    QCOMPARE(store.EventDates, before.EventDates);
+    QCOMPARE(store.EventDescriptions, before.EventDescriptions);
+}
+
+void tst_EventStore::removedEventsGoBackInAnyOrder()
+{
+    EventStore store = withEvents(3);
+    const EventStore before = store;
+    QList<std::pair<qint64, EventStore::Event>> removed;
+    for (const qint64 index : {2, 1, 3}) {
+        removed.append({index, *store.removeEvent(index)});
+    }
+    store.appendEvent(u"2005-05-05 05:05"_s, u"Added meanwhile"_s);
+    for (const auto &[index, event] : std::as_const(removed)) {
+        QVERIFY(store.restoreEvent(index, event));
+    }
+    QCOMPARE(store.EventDates, before.EventDates + QStringList {u"2005-05-05 05:05"_s});
+    QCOMPARE(
+        store.EventDescriptions, before.EventDescriptions + QStringList {u"Added meanwhile"_s});
+}
+
+void tst_EventStore::liveEvents_data()
+{
+    QTest::addColumn<qint64>("index");
+    QTest::addColumn<bool>("live");
+    QTest::newRow("built-in event") << qint64(0) << true;
+    QTest::newRow("user's event") << qint64(1) << true;
+    QTest::newRow("blank description") << qint64(2) << true;
+    QTest::newRow("removed") << qint64(3) << false;
+    QTest::newRow("one past the end") << qint64(4) << false;
+    QTest::newRow("negative") << qint64(-1) << false;
+}
+
+void tst_EventStore::liveEvents()
+{
+    QFETCH(qint64, index);
+    QFETCH(bool, live);
+    EventStore store = withEvents(1);
+    store.appendEvent(u"2004-01-02 10:00"_s, u" "_s);
+    store.appendEvent(u"2004-01-03 10:00"_s, u"Gone"_s);
+    QVERIFY(store.removeEvent(3));
+    QCOMPARE(store.isLiveEvent(index), live);
+}
+
+void tst_EventStore::countdownFallsBackToTheBuiltInEventOnlyOutsideTheLists_data()
+{
+    QTest::addColumn<qint32>("active");
+    QTest::addColumn<qsizetype>("counted");
+    QTest::newRow("user's event") << 1 << qsizetype(1);
+    QTest::newRow("removed event, still counted down to") << 2 << qsizetype(2);
+    QTest::newRow("one past the end") << 3 << qsizetype(0);
+    QTest::newRow("negative") << -1 << qsizetype(0);
+    QTest::newRow("largest 32-bit value") << 2147483647 << qsizetype(0);
+}
+
+void tst_EventStore::countdownFallsBackToTheBuiltInEventOnlyOutsideTheLists()
+{
+    QFETCH(qint32, active);
+    QFETCH(qsizetype, counted);
+    EventStore store = withEvents(2);
+    QVERIFY(store.removeEvent(2));
+    store.ActiveEvent = active;
+    QCOMPARE(store.countdownIndex(), counted);
 }
 
 QTEST_GUILESS_MAIN(tst_EventStore)
