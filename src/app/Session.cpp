@@ -15,14 +15,26 @@ void Session::start()
 
 void Session::openMain()
 {
-    auto *window = new frmMain(m_store, m_host, *this);
+    auto *window = new frmMain(m_store, m_host.clock, m_host.pictures);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &frmMain::settingsRequested, window, [this] { openConfig(); });
     window->show();
 }
 
 void Session::openConfig()
 {
-    auto *dialog = new frmConfig(m_store, m_host, *this);
+    auto *dialog = new frmConfig(m_store, m_host.settings, m_host.messages, m_host.fileDialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &frmConfig::dialogFinished, dialog,
+        [this](bool accepted) { configFinished(accepted); });
     dialog->show();
+}
+
+void Session::configFinished(bool accepted)
+{
+    // The saved settings are read back, so the countdown shows exactly what a restart would.
+    if (accepted) {
+        LoadSettings(m_store, m_host.settings);
+    }
+    openMain();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/Navigator.h"
 #include "host/HostServices.h"
 #include "store/EventStore.h"
 
 // One run of the program: the event store, the host services, and the window that is open.
-class Session final : public Navigator
+// The windows only announce how they were left; the session opens the next one.
+class Session final
 {
 public:
     Session(EventStore &store, const HostServices &host);
@@ -13,10 +13,14 @@ public:
     // Start-up: loads the settings and opens the countdown window.
     void start();
 
-    void openMain() override;
-    void openConfig() override;
+    // Opens a fresh countdown window, modeless.
+    void openMain();
+    // Opens a fresh settings dialog, modeless.
+    void openConfig();
 
 private:
+    void configFinished(bool accepted);
+
     EventStore &m_store;
     HostServices m_host;
 };

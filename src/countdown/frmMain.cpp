@@ -1,6 +1,5 @@
 #include "countdown/frmMain.h"
 
-#include "app/Navigator.h"
 #include "countdown/Readout.h"
 #include "host/Clock.h"
 #include "host/PictureLoader.h"
@@ -80,13 +79,13 @@ void setLine(QLabel *label, const QString &text)
 } // namespace
 
 frmMain::frmMain(
-    const EventStore &store, const HostServices &host, Navigator &navigator, QWidget *parent)
+    const EventStore &store, const Clock &clock, const PictureLoader &pictures, QWidget *parent)
     : QWidget(parent,
         Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_store(store)
-    , m_host(host)
-    , m_navigator(navigator)
+    , m_clock(clock)
+    , m_pictures(pictures)
 {
     createControls();
     Form_Load();
@@ -170,8 +169,7 @@ void frmMain::createControls()
 
 void frmMain::Form_Load()
 {
-    // An index that names no event (a store edited by hand) counts down to the built-in one.
-    const qint32 active = m_store.isValidIndex(m_store.ActiveEvent) ? m_store.ActiveEvent : 0;
+    const qsizetype active = m_store.countdownIndex();
     m_targetDate = m_store.EventDates.value(active);
     // Qt reads "[*]" in a title as the modified mark; doubled, it shows as typed.
     QString title = m_store.EventDescriptions.value(active);
@@ -179,7 +177,7 @@ void frmMain::Form_Load()
 
     // From here on a step that fails leaves things as they are and the opening goes on.
     if (m_store.WallpaperPath != DefaultWallpaperMarker()) {
-        const QImage picture = m_host.pictures.load(m_store.WallpaperPath);
+        const QImage picture = m_pictures.load(m_store.WallpaperPath);
         if (!picture.isNull()) {
             // Only the part under the client area is ever drawn.
             m_wallpaper = QPixmap::fromImage(picture.copy(picture.rect().intersected(rect())));
@@ -207,7 +205,7 @@ void frmMain::centreOnScreen()
 
 bool frmMain::RefreshReadout()
 {
-    const Readout readout = ComputeReadout(m_host.clock, m_targetDate);
+    const Readout readout = ComputeReadout(m_clock, m_targetDate);
     const std::array<QLabel *, 4> labels = {lblDays, lblHours, lblMin, lblSec};
     for (qsizetype i = 0; i < readout.lines.size(); ++i) {
         setLine(labels.at(static_cast<std::size_t>(i)), readout.lines.at(i));
@@ -217,7 +215,7 @@ bool frmMain::RefreshReadout()
 
 void frmMain::scheduleRefresh()
 {
-    const int msec = m_host.clock.now().time().msec();
+    const int msec = m_clock.now().time().msec();
     tmr->start(1000 - msec + RefreshDelayMs);
 }
 
@@ -238,7 +236,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::tmr_Timer()
 {
     // A failed refresh keeps the lines as they are; the next tick tries again.
-    if (m_host.clock.now().time().msec() < 1000 - EarlyTickMs) {
+    if (m_clock.now().time().msec() < 1000 - EarlyTickMs) {
         RefreshReadout();
     }
     scheduleRefresh();
@@ -261,5 +259,5 @@ void frmMain::chkClose_Toggled(bool checked)
 void frmMain::cmdConfig_Click()
 {
     close();
-    m_navigator.openConfig();
+    emit settingsRequested();
 }

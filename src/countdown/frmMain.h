@@ -1,11 +1,10 @@
 #pragma once
 
-#include "host/HostServices.h"
-
 #include <QPixmap>
 #include <QWidget>
 
-class Navigator;
+class Clock;
+class PictureLoader;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -19,7 +18,7 @@ class frmMain final : public QWidget
     Q_OBJECT
 
 public:
-    frmMain(const EventStore &store, const HostServices &host, Navigator &navigator,
+    frmMain(const EventStore &store, const Clock &clock, const PictureLoader &pictures,
         QWidget *parent = nullptr);
 
     // The date text counted down to, copied from the event store when the window opened.
@@ -28,6 +27,10 @@ public:
     // Sets the readout lines from the clock. Stops at the first line that cannot be computed,
     // leaving it and the lines after it as they were, and then returns false.
     bool RefreshReadout();
+
+signals:
+    // The settings button was pressed; the window has closed already.
+    void settingsRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -45,8 +48,8 @@ private:
     void cmdConfig_Click();
 
     const EventStore &m_store;
-    HostServices m_host;
-    Navigator &m_navigator;
+    const Clock &m_clock;
+    const PictureLoader &m_pictures;
     QString m_targetDate;
     QPixmap m_wallpaper;
 

@@ -6,7 +6,7 @@ class MessageBox;
 class PictureLoader;
 class SettingsStore;
 
-// The desktop services the windows use, handed to each window when it is built.
+// The desktop services, handed to the session, which passes each window the ones it uses.
 struct HostServices
 {
     SettingsStore &settings;

@@ -1,10 +1,8 @@
 #include "settings/frmConfig.h"
 
-#include "app/Navigator.h"
 #include "host/MessageBox.h"
 #include "settings/OptionButton.h"
 #include "store/DateShape.h"
-#include "store/EventStore.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -50,14 +48,15 @@ W *place(W *widget, const QString &name, int left, int top, int width, int heigh
 
 } // namespace
 
-frmConfig::frmConfig(
-    EventStore &store, const HostServices &host, Navigator &navigator, QWidget *parent)
+frmConfig::frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
+    FileDialog &fileDialog, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
     , m_store(store)
-    , m_host(host)
-    , m_navigator(navigator)
+    , m_settings(settings)
+    , m_messages(messages)
+    , m_fileDialog(fileDialog)
 {
     m_dlgWallpaper.title = QStringLiteral("Select a Wallpaper (approx. 390x275)");
     m_dlgWallpaper.filter
@@ -191,8 +190,10 @@ void frmConfig::Form_Load()
     if (!m_store.isValidIndex(active)) {
         return;
     }
-    m_openedActiveDate = m_store.EventDates.at(active);
-    m_openedActiveDescription = m_store.EventDescriptions.value(active);
+    if (m_store.isLiveEvent(active)) {
+        m_openedActive = EventStore::Event {
+            m_store.EventDates.at(active), m_store.EventDescriptions.at(active)};
+    }
     // Selection shows the date, or moves to the built-in event when this one is removed.
     m_cboEvents->setCurrentIndex(active);
 }
@@ -203,7 +204,7 @@ void frmConfig::cboEvents_Click()
     if (!m_store.isValidIndex(index)) {
         return;
     }
-    if (!m_store.EventDescriptions.value(index).isEmpty()) {
+    if (m_store.isLiveEvent(index)) {
         m_lblDate->setText(m_store.EventDates.at(index));
         return;
     }
@@ -215,17 +216,16 @@ void frmConfig::cmdAdd_Click()
 {
     const QString date = m_txtDate->text();
     if (!MatchesDateShape(date)) {
-        m_host.messages.show(invalidDateText(), MessageBox::Stop, QStringLiteral("Invalid syntax"));
+        m_messages.show(invalidDateText(), MessageBox::Stop, QStringLiteral("Invalid syntax"));
         return;
     }
     const QString description = m_txtDescription->text();
     if (description.isEmpty()) {
-        m_host.messages.show(QStringLiteral("Please enter a description"), MessageBox::Exclamation);
+        m_messages.show(QStringLiteral("Please enter a description"), MessageBox::Exclamation);
         return;
     }
 
-    m_store.EventDates.append(date);
-    m_store.EventDescriptions.append(description);
+    m_store.appendEvent(date, description);
     m_txtDate->clear();
     m_txtDescription->clear();
     m_cboEvents->addItem(description);
@@ -239,39 +239,36 @@ void frmConfig::cmdRemove_Click()
         return;
     }
     if (index == 0) {
-        m_host.messages.show(
-            QStringLiteral("This event cannot be removed!"), MessageBox::Exclamation);
+        m_messages.show(QStringLiteral("This event cannot be removed!"), MessageBox::Exclamation);
         return;
     }
 
     m_cboEvents->setItemText(
         index, m_cboEvents->itemText(index) + QStringLiteral(" [to be removed]"));
-    m_store.EventDates[index] = RemovedEventDate();
-    m_store.EventDescriptions[index] = QString();
+    m_store.removeEvent(index);
     m_cboEvents->setCurrentIndex(index - 1);
 }
 
 void frmConfig::cmdOk_Click()
 {
-    const SaveResult saved = SaveEventList(m_host.settings, m_txtWallpaper->text(),
-        m_store.EventDates, m_store.EventDescriptions, m_cboEvents->currentIndex());
+    const SaveResult saved = SaveEventList(m_settings, m_txtWallpaper->text(), m_store.EventDates,
+        m_store.EventDescriptions, m_cboEvents->currentIndex());
     if (!saved.ok) {
         // Nothing was written; the dialog stays open with everything entered, to retry or cancel.
-        m_host.messages.show(
+        m_messages.show(
             QStringLiteral("The settings could not be saved.") + CrLf + CrLf + saved.error,
             MessageBox::Stop);
         return;
     }
     if (!saved.keptCopy.isEmpty()) {
         // The replaced file could not be read completely: say where its original is.
-        m_host.messages.show(QStringLiteral("Your settings were saved. The previous settings file "
-                                            "could not be read completely; it was kept as:")
+        m_messages.show(QStringLiteral("Your settings were saved. The previous settings file "
+                                       "could not be read completely; it was kept as:")
                 + CrLf + saved.keptCopy,
             MessageBox::Exclamation);
     }
     close();
-    LoadSettings(m_store, m_host.settings);
-    m_navigator.openMain();
+    emit dialogFinished(true);
 }
 
 void frmConfig::cmdCancel_Click()
@@ -279,14 +276,12 @@ void frmConfig::cmdCancel_Click()
     // Edits of the list stay in memory until the next OK, but the countdown must not open on
     // a removed event: the active one gets its entry back.
     const qint32 active = m_store.ActiveEvent;
-    if (m_store.isValidIndex(active) && m_store.EventDescriptions.value(active).isEmpty()
-        && !m_openedActiveDescription.isEmpty()) {
-        m_store.EventDates[active] = m_openedActiveDate;
-        m_store.EventDescriptions[active] = m_openedActiveDescription;
-        m_cboEvents->setItemText(active, m_openedActiveDescription);
+    if (m_openedActive && !m_store.isLiveEvent(active)
+        && m_store.restoreEvent(active, *m_openedActive)) {
+        m_cboEvents->setItemText(active, m_openedActive->description);
     }
     close();
-    m_navigator.openMain();
+    emit dialogFinished(false);
 }
 
 void frmConfig::optWallpaperDefault_Click()
@@ -308,7 +303,7 @@ void frmConfig::optWallpaperCustom_KeyUp()
 
 void frmConfig::chooseWallpaperFile()
 {
-    const FileDialog::Result result = m_host.fileDialog.open(m_dlgWallpaper);
+    const FileDialog::Result result = m_fileDialog.open(m_dlgWallpaper);
     switch (result.outcome) {
     case FileDialog::Result::Chosen:
         m_txtWallpaper->setText(result.path);
@@ -317,7 +312,7 @@ void frmConfig::chooseWallpaperFile()
     case FileDialog::Result::Cancelled:
         break;
     case FileDialog::Result::Failed:
-        m_host.messages.show(result.description, MessageBox::Stop,
+        m_messages.show(result.description, MessageBox::Stop,
             QStringLiteral("Error ") + QString::number(result.errorNumber));
         break;
     }

@@ -1,29 +1,34 @@
 #pragma once
 
 #include "host/FileDialog.h"
-#include "host/HostServices.h"
+#include "store/EventStore.h"
 
 #include <QDialog>
 
-class Navigator;
+class MessageBox;
 class OptionButton;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-struct EventStore;
+class SettingsStore;
 
 // The settings dialog: edits the event list in place, and picks the event counted down to and
-// the wallpaper. Modeless; OK and Cancel hand over to a fresh countdown window, the title-bar
-// close button just closes it.
+// the wallpaper. Modeless; OK and Cancel close it and announce it, the title-bar close button
+// just closes it.
 class frmConfig final : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmConfig(EventStore &store, const HostServices &host, Navigator &navigator,
-        QWidget *parent = nullptr);
+    frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
+        FileDialog &fileDialog, QWidget *parent = nullptr);
+
+signals:
+    // Left with OK (accepted: the settings were saved) or with Cancel; the dialog has closed
+    // already. The title-bar close button announces nothing.
+    void dialogFinished(bool accepted);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -43,12 +48,12 @@ private:
     void chooseWallpaperFile();
 
     EventStore &m_store;
-    HostServices m_host;
-    Navigator &m_navigator;
+    SettingsStore &m_settings;
+    MessageBox &m_messages;
+    FileDialog &m_fileDialog;
 
     // The active event as it stood when the dialog opened, restored by Cancel if removed.
-    QString m_openedActiveDate;
-    QString m_openedActiveDescription;
+    std::optional<EventStore::Event> m_openedActive;
 
     // The file-open dialog's settings; it remembers the last chosen file for this visit.
     FileDialog::Request m_dlgWallpaper;

@@ -1,13 +1,7 @@
-#include "FakeClock.h"
-#include "ScriptedFileDialog.h"
-#include "ScriptedMessageBox.h"
-#include "app/Navigator.h"
 #include "countdown/frmMain.h"
-#include "host/HostServices.h"
-#include "host/QtPictureLoader.h"
-#include "host/QtSettingsStore.h"
 #include "settings/frmConfig.h"
-#include "store/EventStore.h"
+
+#include "WindowHarness.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -24,13 +17,6 @@
 // Run once per display scale (QT_SCALE_FACTOR set by CTest): every text of both windows is shown
 // whole in the fixed rectangles of their layout, with whatever fonts the system resolves.
 namespace {
-
-class NoNavigator final : public Navigator
-{
-public:
-    void openMain() override { }
-    void openConfig() override { }
-};
 
 // Where the style draws a control's text, and the text itself. A text fits when its advance
 // and line height fit that rectangle: the style clips there, so anything wider is cut off.
@@ -117,22 +103,13 @@ private slots:
 
 private:
     qreal m_scale = 1;
-    QTemporaryDir m_dir;
-    QtSettingsStore m_settings {m_dir.filePath(QStringLiteral("Quorvane.conf"))};
-    FakeClock m_clock;
-    ScriptedMessageBox m_messages;
-    ScriptedFileDialog m_files;
-    QtPictureLoader m_pictures;
-    HostServices m_host {m_settings, m_clock, m_messages, m_files, m_pictures};
-    NoNavigator m_navigator;
-    EventStore m_store;
+    WindowHarness h;
 };
 
 void tst_DisplayScale::initTestCase()
 {
     const QByteArray requested = qgetenv("QT_SCALE_FACTOR");
     m_scale = requested.isEmpty() ? 1.0 : requested.toDouble();
-    LoadSettings(m_store, m_settings);
 }
 
 void tst_DisplayScale::cleanup()
@@ -157,24 +134,24 @@ void tst_DisplayScale::countdownTextsAreWhole()
 {
     QFETCH(QString, target);
     QFETCH(QDateTime, now);
-    m_clock.setNow(now);
-    m_store.EventDates = {target};
-    m_store.EventDescriptions = {BuiltInEventDescription()};
-    m_store.ActiveEvent = 0;
-    frmMain window(m_store, m_host, m_navigator);
+    h.clock.setNow(now);
+    h.store.resetToBuiltInEvent();
+    h.store.appendEvent(target, BuiltInEventDescription());
+    h.store.ActiveEvent = 1;
+    frmMain window(h.store, h.clock, h.pictures);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // The scale asked for is the one drawn at, picture included.
     QCOMPARE(window.devicePixelRatio(), m_scale);
     QCOMPARE(window.grab().devicePixelRatio(), m_scale);
-    QVERIFY(!window.findChild<QLabel *>(QStringLiteral("lblSec"))->text().isEmpty());
+    QVERIFY(!child<QLabel>(window, "lblSec")->text().isEmpty());
     const QStringList cut = textsCutOff(window);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
 }
 
 void tst_DisplayScale::settingsTextsAreWhole()
 {
-    frmConfig dialog(m_store, m_host, m_navigator);
+    frmConfig dialog(h.store, h.settings, h.messages, h.files);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.grab().devicePixelRatio(), m_scale);
@@ -184,8 +161,8 @@ void tst_DisplayScale::settingsTextsAreWhole()
 
 void tst_DisplayScale::settingsButtonPictureIsSharp()
 {
-    frmMain window(m_store, m_host, m_navigator);
-    const auto *button = window.findChild<QPushButton *>(QStringLiteral("cmdConfig"));
+    frmMain window(h.store, h.clock, h.pictures);
+    const auto *button = child<QPushButton>(window, "cmdConfig");
     // The picture drawn at this scale comes from an image with at least as many pixels, not
     // from the 16x16 one enlarged.
     const QPixmap shown = button->icon().pixmap(button->iconSize(), m_scale);

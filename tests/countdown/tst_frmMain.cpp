@@ -1,59 +1,21 @@
-#include "app/Navigator.h"
 #include "countdown/frmMain.h"
-#include "host/HostServices.h"
-#include "host/QtPictureLoader.h"
-#include "host/QtSettingsStore.h"
-#include "store/EventStore.h"
 
-#include "FakeClock.h"
-#include "RecordingSettingsStore.h"
-#include "ScriptedFileDialog.h"
-#include "ScriptedMessageBox.h"
+#include "WindowHarness.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QScreen>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
 #include <sys/stat.h>
 
-#include <functional>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The real loader, with a record of the paths it was asked for.
-class SpyPictureLoader final : public PictureLoader
-{
-public:
-    QImage load(const QString &path) const override
-    {
-        paths.append(path);
-        return QtPictureLoader().load(path);
-    }
-    mutable QStringList paths;
-};
-
-class RecordingNavigator final : public Navigator
-{
-public:
-    void openMain() override { ++mainOpened; }
-    void openConfig() override
-    {
-        ++configOpened;
-        if (onOpenConfig) {
-            onOpenConfig();
-        }
-    }
-    int mainOpened = 0;
-    int configOpened = 0;
-    std::function<void()> onOpenConfig;
-};
 
 QDateTime local(int y, int mo, int d, int h, int mi, int s, int ms = 0)
 {
@@ -95,13 +57,6 @@ class tst_frmMain final : public QObject
 {
     Q_OBJECT
 
-public:
-    tst_frmMain()
-        : m_inner(m_dir.filePath(u"Quorvane.conf"_s))
-        , m_settings(m_inner)
-        , m_host {m_settings, m_clock, m_messages, m_files, m_pictures}
-    { }
-
 private slots:
     void init();
     void cleanup();
@@ -130,32 +85,27 @@ private slots:
     void picturesAtTheSizeLimitsAreLoaded();
 
 private:
-    template<typename T = QWidget> static T *control(const QWidget &window, const char *name)
-    {
-        return window.findChild<T *>(QLatin1String(name));
-    }
     static QString text(const QWidget &window, const char *name)
     {
-        return control<QLabel>(window, name)->text();
+        return child<QLabel>(window, name)->text();
     }
     // Delivers a tick as the timer would.
     static void tick(const QWidget &window, const char *timer)
     {
-        QVERIFY(QMetaObject::invokeMethod(control<QTimer>(window, timer), "timeout"));
+        QVERIFY(QMetaObject::invokeMethod(child<QTimer>(window, timer), "timeout"));
     }
     void addEvent(const QString &date, const QString &description)
     {
-        m_store.EventDates.append(date);
-        m_store.EventDescriptions.append(description);
+        h.store.appendEvent(date, description);
     }
     QImage openAndGrab()
     {
-        frmMain window(m_store, m_host, m_navigator);
+        frmMain window(h.store, h.clock, h.pictures);
         return window.grab().toImage();
     }
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
-        QFile file(m_dir.filePath(name));
+        QFile file(h.dir.filePath(name));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
             qFatal("cannot write %s", qPrintable(file.fileName()));
         }
@@ -168,39 +118,25 @@ private:
         if (image.rect().contains(RightMargin)) {
             image.setPixelColor(RightMargin, Qt::blue); // shows there only when drawn one to one
         }
-        const QString path = m_dir.filePath(name);
+        const QString path = h.dir.filePath(name);
         return image.save(path, "BMP") ? path : QString();
     }
 
-    QTemporaryDir m_dir;
-    QtSettingsStore m_inner;
-    RecordingSettingsStore m_settings;
-    FakeClock m_clock;
-    ScriptedMessageBox m_messages;
-    ScriptedFileDialog m_files;
-    SpyPictureLoader m_pictures;
-    HostServices m_host;
-    RecordingNavigator m_navigator;
-    EventStore m_store;
+    WindowHarness h;
 };
 
 void tst_frmMain::init()
 {
-    m_store = EventStore {};
-    m_store.EventDates = QStringList {BuiltInEventDate()};
-    m_store.EventDescriptions = QStringList {BuiltInEventDescription()};
-    m_store.WallpaperPath = DefaultWallpaperMarker();
-    m_clock.setNow(local(2003, 6, 9, 23, 59, 59));
-    m_navigator = RecordingNavigator {};
-    m_pictures.paths.clear();
+    h.store = EventStore {};
+    h.store.resetToBuiltInEvent();
+    h.store.WallpaperPath = DefaultWallpaperMarker();
+    h.clock.setNow(local(2003, 6, 9, 23, 59, 59));
+    h.pictures.paths.clear();
 }
 
 void tst_frmMain::cleanup()
 {
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    // The window reads only the event store that it is handed, and never complains.
-    QCOMPARE(m_settings.log, QStringList());
-    QVERIFY(m_messages.shown.isEmpty());
 }
 
 void tst_frmMain::titleIsTheActiveDescriptionAsStored_data()
@@ -216,9 +152,9 @@ void tst_frmMain::titleIsTheActiveDescriptionAsStored()
     QFETCH(QString, description);
     addEvent(u"2004-01-19 01:15"_s, u"Other"_s);
     addEvent(u"2005-02-01 10:00"_s, description);
-    m_store.ActiveEvent = 2;
+    h.store.ActiveEvent = 2;
 
-    frmMain window(m_store, m_host, m_navigator);
+    frmMain window(h.store, h.clock, h.pictures);
     window.winId();
     QCOMPARE(window.windowHandle()->title(), description);
     QCOMPARE(window.TargetDate(), u"2005-02-01 10:00"_s);
@@ -226,7 +162,7 @@ void tst_frmMain::titleIsTheActiveDescriptionAsStored()
 
 void tst_frmMain::readoutIsSetBeforeTheWindowFirstShows()
 {
-    frmMain window(m_store, m_host, m_navigator);
+    frmMain window(h.store, h.clock, h.pictures);
     QVERIFY(!window.isVisible());
     const QStringList lines {text(window, "lblDays"), text(window, "lblHours"),
         text(window, "lblMin"), text(window, "lblSec")};
@@ -244,9 +180,9 @@ void tst_frmMain::activeEventOutsideTheListsCountsDownToBuiltInEvent()
 {
     QFETCH(qint32, active);
     addEvent(u"2004-01-19 01:15"_s, u"Mine"_s);
-    m_store.ActiveEvent = active;
+    h.store.ActiveEvent = active;
 
-    frmMain window(m_store, m_host, m_navigator);
+    frmMain window(h.store, h.clock, h.pictures);
     QCOMPARE(window.windowTitle(), u"Quorvane"_s);
     QCOMPARE(text(window, "lblDays"), u"1 Days"_s);
 }
@@ -254,17 +190,17 @@ void tst_frmMain::activeEventOutsideTheListsCountsDownToBuiltInEvent()
 void tst_frmMain::unreadableDateKeepsEmptyLinesThroughTicks()
 {
     addEvent(RemovedEventDate(), QString());
-    m_store.ActiveEvent = 1;
+    h.store.ActiveEvent = 1;
 
-    frmMain window(m_store, m_host, m_navigator);
+    frmMain window(h.store, h.clock, h.pictures);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (int i = 0; i < 3; ++i) {
-        m_clock.advanceSeconds(1);
+        h.clock.advanceSeconds(1);
         tick(window, "tmr");
     }
     QVERIFY(window.isVisible());
-    QVERIFY(control<QTimer>(window, "tmr")->isActive());
+    QVERIFY(child<QTimer>(window, "tmr")->isActive());
     for (const char *name : {"lblDays", "lblHours", "lblMin", "lblSec"}) {
         QCOMPARE(text(window, name), QString());
     }
@@ -272,9 +208,9 @@ void tst_frmMain::unreadableDateKeepsEmptyLinesThroughTicks()
 
 void tst_frmMain::failingLineOnATickKeepsItsPreviousText()
 {
-    frmMain window(m_store, m_host, m_navigator);
+    frmMain window(h.store, h.clock, h.pictures);
     // The clock set back by 70 years: the seconds no longer fit, the other lines still do.
-    m_clock.setNow(local(1933, 6, 9, 23, 59, 59));
+    h.clock.setNow(local(1933, 6, 9, 23, 59, 59));
     tick(window, "tmr");
     QCOMPARE(text(window, "lblDays"), u"25568 Days"_s);
     QCOMPARE(text(window, "lblSec"), u"28801 Sec."_s);
@@ -282,7 +218,7 @@ void tst_frmMain::failingLineOnATickKeepsItsPreviousText()
 
 void tst_frmMain::windowIsCentredOnTheScreen()
 {
-    frmMain window(m_store, m_host, m_navigator);
+    frmMain window(h.store, h.clock, h.pictures);
     const QRect screen = window.screen()->geometry();
     QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
     QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
@@ -290,53 +226,53 @@ void tst_frmMain::windowIsCentredOnTheScreen()
 
 void tst_frmMain::focusStartsOnAutoCloseThenMovesToSettings()
 {
-    frmMain window(m_store, m_host, m_navigator);
+    frmMain window(h.store, h.clock, h.pictures);
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(QApplication::focusWidget(), control(window, "chkClose"));
+    QCOMPARE(QApplication::focusWidget(), child(window, "chkClose"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), control(window, "cmdConfig"));
+    QCOMPARE(QApplication::focusWidget(), child(window, "cmdConfig"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), control(window, "chkClose"));
+    QCOMPARE(QApplication::focusWidget(), child(window, "chkClose"));
 }
 
 void tst_frmMain::refreshesLandJustAfterEachWholeSecond()
 {
-    m_clock.setNow(local(2003, 6, 9, 23, 59, 59, 730));
-    frmMain window(m_store, m_host, m_navigator);
-    const auto *tmr = control<QTimer>(window, "tmr");
+    h.clock.setNow(local(2003, 6, 9, 23, 59, 59, 730));
+    frmMain window(h.store, h.clock, h.pictures);
+    const auto *tmr = child<QTimer>(window, "tmr");
     const auto secondsShown = [&] { return text(window, "lblSec").section(u' ', 0, 0).toInt(); };
     int shown = secondsShown();
     // How late each tick arrives after its due time.
     for (const int lateMs : {0, 3, 180, 1, 0, 45, 2}) {
         QVERIFY(tmr->isActive());
-        const int landsAt = m_clock.now().time().msec() + tmr->interval();
+        const int landsAt = h.clock.now().time().msec() + tmr->interval();
         QVERIFY2(landsAt > 1000 && landsAt <= 1020, qPrintable(QString::number(landsAt)));
-        m_clock.advanceMs(tmr->interval() + lateMs);
+        h.clock.advanceMs(tmr->interval() + lateMs);
         tick(window, "tmr");
         QCOMPARE(secondsShown(), --shown);
-        QCOMPARE(control(window, "lblSec")->accessibleName(), text(window, "lblSec"));
+        QCOMPARE(child(window, "lblSec")->accessibleName(), text(window, "lblSec"));
     }
 }
 
 void tst_frmMain::earlyTickWaitsForTheSecondBoundary()
 {
-    m_clock.setNow(local(2003, 6, 9, 23, 59, 59, 500));
-    frmMain window(m_store, m_host, m_navigator);
-    m_clock.setNow(local(2003, 6, 9, 23, 59, 59, 996));
+    h.clock.setNow(local(2003, 6, 9, 23, 59, 59, 500));
+    frmMain window(h.store, h.clock, h.pictures);
+    h.clock.setNow(local(2003, 6, 9, 23, 59, 59, 996));
     tick(window, "tmr");
     QCOMPARE(text(window, "lblSec"), u"28801 Sec."_s);
-    QVERIFY(control<QTimer>(window, "tmr")->interval() <= 24);
+    QVERIFY(child<QTimer>(window, "tmr")->interval() <= 24);
 }
 
 void tst_frmMain::autoCloseClearedThenCheckedAgainRestartsItsFullPeriod()
 {
-    frmMain window(m_store, m_host, m_navigator);
+    frmMain window(h.store, h.clock, h.pictures);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *chkClose = control<QCheckBox>(window, "chkClose");
-    const auto *tmrClose = control<QTimer>(window, "tmrClose");
+    auto *chkClose = child<QCheckBox>(window, "chkClose");
+    const auto *tmrClose = child<QTimer>(window, "tmrClose");
     QVERIFY(chkClose->isChecked());
     QCOMPARE(tmrClose->interval(), 10000);
     QTRY_VERIFY(tmrClose->remainingTime() < 9900);
@@ -353,33 +289,36 @@ void tst_frmMain::autoCloseClearedThenCheckedAgainRestartsItsFullPeriod()
 
 void tst_frmMain::autoCloseTickClosesTheWindowAndStopsBothTimers()
 {
-    frmMain window(m_store, m_host, m_navigator);
+    frmMain window(h.store, h.clock, h.pictures);
+    QSignalSpy settingsRequested(&window, &frmMain::settingsRequested);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     tick(window, "tmrClose");
     QVERIFY(!window.isVisible());
-    QVERIFY(!control<QTimer>(window, "tmr")->isActive());
-    QVERIFY(!control<QTimer>(window, "tmrClose")->isActive());
-    QCOMPARE(m_navigator.configOpened + m_navigator.mainOpened, 0);
+    QVERIFY(!child<QTimer>(window, "tmr")->isActive());
+    QVERIFY(!child<QTimer>(window, "tmrClose")->isActive());
+    QCOMPARE(settingsRequested.count(), 0);
 }
 
 void tst_frmMain::settingsButtonClosesTheWindowBeforeOpeningSettings()
 {
-    frmMain window(m_store, m_host, m_navigator);
+    frmMain window(h.store, h.clock, h.pictures);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    bool visibleWhenSettingsOpened = true;
-    m_navigator.onOpenConfig = [&] { visibleWhenSettingsOpened = window.isVisible(); };
+    QSignalSpy settingsRequested(&window, &frmMain::settingsRequested);
+    bool visibleWhenAnnounced = true;
+    connect(&window, &frmMain::settingsRequested, this,
+        [&] { visibleWhenAnnounced = window.isVisible(); });
 
     // The button lies over the right end of the Auto-Close row and takes the click there.
     const QPoint onButton(360, 280);
-    QCOMPARE(window.childAt(onButton), control(window, "cmdConfig"));
+    QCOMPARE(window.childAt(onButton), child(window, "cmdConfig"));
     QTest::mouseClick(window.childAt(onButton), Qt::LeftButton);
 
-    QCOMPARE(m_navigator.configOpened, 1);
-    QVERIFY(!visibleWhenSettingsOpened);
-    QVERIFY(control<QCheckBox>(window, "chkClose")->isChecked());
-    QVERIFY(!control<QTimer>(window, "tmrClose")->isActive());
+    QCOMPARE(settingsRequested.count(), 1);
+    QVERIFY(!visibleWhenAnnounced);
+    QVERIFY(child<QCheckBox>(window, "chkClose")->isChecked());
+    QVERIFY(!child<QTimer>(window, "tmrClose")->isActive());
 }
 
 void tst_frmMain::wallpaperMarkerIsComparedCaseSensitively_data()
@@ -395,9 +334,9 @@ void tst_frmMain::wallpaperMarkerIsComparedCaseSensitively()
 {
     QFETCH(QString, setting);
     QFETCH(QStringList, pathsRead);
-    m_store.WallpaperPath = setting;
+    h.store.WallpaperPath = setting;
     const QImage shown = openAndGrab();
-    QCOMPARE(m_pictures.paths, pathsRead);
+    QCOMPARE(h.pictures.paths, pathsRead);
     const QImage builtIn(u":/wallpaper.jpg"_s);
     QCOMPARE(shown.pixelColor(LeftMargin), builtIn.pixelColor(LeftMargin));
     QVERIFY(shown.pixelColor(LeftMargin) != QColor(Qt::black));
@@ -407,10 +346,10 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne_data()
 {
     QTest::addColumn<QString>("path");
     QTest::newRow("empty path") << QString();
-    QTest::newRow("missing file") << m_dir.filePath(u"missing.jpg"_s);
-    QTest::newRow("folder") << m_dir.path();
+    QTest::newRow("missing file") << h.dir.filePath(u"missing.jpg"_s);
+    QTest::newRow("folder") << h.dir.path();
     QTest::newRow("device") << u"/dev/zero"_s;
-    const QString fifo = m_dir.filePath(u"pipe.jpg"_s);
+    const QString fifo = h.dir.filePath(u"pipe.jpg"_s);
     QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
     QTest::newRow("named pipe") << fifo;
     QTest::newRow("damaged JPEG") << writeFile(u"bad.jpg"_s, "\xff\xd8\xff\xe0\x00\x10JFIF\x00?");
@@ -422,9 +361,9 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne_data()
 void tst_frmMain::unusablePictureKeepsTheBuiltInOne()
 {
     QFETCH(QString, path);
-    m_store.WallpaperPath = path;
+    h.store.WallpaperPath = path;
     const QImage shown = openAndGrab();
-    QCOMPARE(m_pictures.paths, QStringList {path});
+    QCOMPARE(h.pictures.paths, QStringList {path});
     const QImage builtIn(u":/wallpaper.jpg"_s);
     QCOMPARE(shown.pixelColor(LeftMargin), builtIn.pixelColor(LeftMargin));
     QCOMPARE(shown.pixelColor(BetweenLines), builtIn.pixelColor(BetweenLines));
@@ -432,13 +371,13 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne()
 
 void tst_frmMain::pictureIsDrawnAtItsOwnSizeFromTheTopLeft()
 {
-    m_store.WallpaperPath = writeImage(u"small.bmp"_s, {100, 50}, Qt::green);
+    h.store.WallpaperPath = writeImage(u"small.bmp"_s, {100, 50}, Qt::green);
     const QImage small = openAndGrab();
     QCOMPARE(small.pixelColor(LeftMargin), QColor(Qt::green));
     QCOMPARE(small.pixelColor(BetweenLines), QColor(Qt::black));
     QCOMPARE(small.pixelColor(5, 64), QColor(Qt::black));
 
-    m_store.WallpaperPath = writeImage(u"large.bmp"_s, {1000, 800}, Qt::green);
+    h.store.WallpaperPath = writeImage(u"large.bmp"_s, {1000, 800}, Qt::green);
     const QImage large = openAndGrab();
     QCOMPARE(large.size(), QSize(385, 294));
     QCOMPARE(large.pixelColor(LeftMargin), QColor(Qt::green));

@@ -1,0 +1,149 @@
+#include "app/Session.h"
+#include "countdown/frmMain.h"
+#include "host/HostServices.h"
+#include "settings/frmConfig.h"
+
+#include "WindowHarness.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The windows on screen, of any kind.
+QWidgetList shownWindows()
+{
+    QWidgetList shown;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) {
+            shown.append(w);
+        }
+    }
+    return shown;
+}
+
+// The one window on screen, which must be a T.
+template<typename T> T *onlyWindow()
+{
+    const QWidgetList shown = shownWindows();
+    if (shown.size() != 1) {
+        qWarning("%lld windows shown", static_cast<long long>(shown.size()));
+        return nullptr;
+    }
+    return qobject_cast<T *>(shown.first());
+}
+
+void click(const QWidget &window, const char *name)
+{
+    QTest::mouseClick(child<QPushButton>(window, name), Qt::LeftButton);
+}
+
+} // namespace
+
+// The hand-overs between the two windows: each window only says how it was left, the session
+// opens the next one.
+class tst_Session final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        h = std::make_unique<WindowHarness>();
+        session = std::make_unique<Session>(
+            h->store, HostServices {h->settings, h->clock, h->messages, h->files, h->pictures});
+    }
+    void cleanup()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            w->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // Every window the session opened is deleted once closed.
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        session.reset();
+        h.reset();
+    }
+
+    void startLoadsTheSettingsThenOpensTheCountdown()
+    {
+        h->seed({QStringLiteral("One")}, 1);
+        h->store.resetToBuiltInEvent();
+        session->start();
+        auto *window = onlyWindow<frmMain>();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("One"));
+        QCOMPARE(window->TargetDate(), WindowHarness::dateOf(1));
+    }
+
+    void settingsButtonReplacesTheCountdownWithTheDialog()
+    {
+        session->start();
+        auto *window = onlyWindow<frmMain>();
+        QVERIFY(window);
+        click(*window, "cmdConfig");
+        QVERIFY(onlyWindow<frmConfig>());
+    }
+
+    void okReloadsTheSavedSettingsIntoAFreshCountdown()
+    {
+        h->seed(
+            {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
+            2);
+        session->openConfig();
+        auto *dialog = onlyWindow<frmConfig>();
+        QVERIFY(dialog);
+        click(*dialog, "cmdRemove");
+        child<QLineEdit>(*dialog, "txtDescription")->setText(QStringLiteral("E"));
+        child<QLineEdit>(*dialog, "txtDate")->setText(QStringLiteral("2005-05-05 05:05"));
+        click(*dialog, "cmdAdd");
+        click(*dialog, "cmdOk");
+
+        // Renumbered as saved: the removed event is gone, not merely marked.
+        QCOMPARE(h->store.EventDescriptions,
+            (QStringList {QStringLiteral("Quorvane"), QStringLiteral("A"), QStringLiteral("C"),
+                QStringLiteral("D"), QStringLiteral("E")}));
+        QCOMPARE(h->store.ActiveEvent, 4);
+        auto *window = onlyWindow<frmMain>();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("E"));
+        QCOMPARE(window->TargetDate(), QStringLiteral("2005-05-05 05:05"));
+    }
+
+    void cancelOpensTheCountdownOnTheActiveEventPutBack()
+    {
+        h->seed({QStringLiteral("A"), QStringLiteral("B")}, 2);
+        session->openConfig();
+        auto *dialog = onlyWindow<frmConfig>();
+        QVERIFY(dialog);
+        click(*dialog, "cmdRemove");
+        click(*dialog, "cmdCancel");
+        auto *window = onlyWindow<frmMain>();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("B"));
+        QCOMPARE(window->TargetDate(), WindowHarness::dateOf(2));
+    }
+
+    void closingEitherWindowFromItsTitleBarOpensNothing()
+    {
+        session->start();
+        QVERIFY(onlyWindow<frmMain>()->close());
+        QVERIFY(shownWindows().isEmpty());
+
+        session->openConfig();
+        QVERIFY(onlyWindow<frmConfig>()->close());
+        QVERIFY(shownWindows().isEmpty());
+    }
+
+private:
+    std::unique_ptr<WindowHarness> h;
+    std::unique_ptr<Session> session;
+};
+
+QTEST_MAIN(tst_Session)
+#include "tst_session.moc"
