@@ -5,9 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build build/release -j "$(nproc)" --target quorvane
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$(nproc)" --target quorvane
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec build/release/src/quorvane

@@ -10,17 +10,14 @@ program=$1
 floor=$2
 runs=${3:-20}
 cg_runs=${4:-5}
-source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+source "$(dirname "$0")/../../scripts/lib/e2e.sh"
+fail_prefix=""
 
-tmp=$(mktemp -d)
-app=""
-trap 'stop_pids "$app" "$xvfb"; rm -rf "$tmp"' EXIT
-
-xvfb_start "$tmp" || { echo "Xvfb did not start: $(cat "$tmp/xvfb.log")" >&2; exit 1; }
+e2e_begin
+start_display
 # An empty settings store: the countdown shows the built-in event and writes nothing.
-export XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime TZ=UTC QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_CONFIG_HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+private_home
+export TZ=UTC
 # The repaint manager reports each flush; the first one is the first painted frame.
 export QT_LOGGING_RULES="qt.widgets.painting.info=true"
 export QT_MESSAGE_PATTERN="%{time HH:mm:ss.zzz} %{message}"

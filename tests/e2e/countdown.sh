@@ -11,77 +11,31 @@ set -euo pipefail
 case=$1
 exe=$2
 xclose=$3
-source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+source "$(dirname "$0")/../../scripts/lib/e2e.sh"
+fail_prefix="FAIL ($case)"
 
-skip_unless_installed Xvfb xdotool xprop import convert
+require_tools Xvfb xdotool xprop import convert
+e2e_begin
 
-tmp=$(mktemp -d)
-app=""
-trap 'stop_pids "$app" "$xvfb"; rm -rf "$tmp"' EXIT
-
-fail() {
-    echo "FAIL ($case): $*" >&2
-    if [ -s "$tmp/app.log" ]; then sed 's/^/  program: /' "$tmp/app.log" >&2; fi
-    exit 1
-}
-
-now() { echo "$EPOCHREALTIME"; }
 # since <start>: seconds elapsed since start, to the millisecond.
 since() { awk -v a="$1" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f", b - a }'; }
 # within <value> <low> <high>: true when low <= value <= high.
 within() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <= hi) }'; }
 
-xvfb_start "$tmp" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
-
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache
-export XDG_RUNTIME_DIR=$tmp/runtime QT_QPA_PLATFORM=xcb
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-conf=$XDG_CONFIG_HOME/Quorvane/Quorvane.conf
+start_display
+private_home
+conf=$settings_file
 # In a sanitizer build: libxkbcommon-x11, loaded by Qt's X11 platform, passes strndup a buffer
 # that is not NUL-terminated, which is valid but trips AddressSanitizer's strict string checks.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0"
-
-start_program() {
-    started=$(now)
-    "$exe" >"$tmp/app.log" 2>&1 &
-    app=$!
-}
-
-# wait_window <title regex> <seconds>: prints the id of a shown window with that title.
-wait_window() {
-    local deadline=$((SECONDS + $2)) id
-    while ((SECONDS < deadline)); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$app" 2>/dev/null || return 1
-        sleep 0.2
-    done
-    return 1
-}
 
 title() {
     xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'
 }
 
-# wait_exit <seconds>: waits for the program to end and sets `status`; fails if it does not.
-wait_exit() {
-    local deadline=$((SECONDS + $1))
-    while kill -0 "$app" 2>/dev/null; do
-        ((SECONDS < deadline)) || fail "the program still runs after $1 s"
-        sleep 0.1
-    done
-    status=0
-    wait "$app" || status=$?
-    app=""
-}
-
 case $case in
 autoclose)
-    start_program
+    start_program "$exe"
     id=$(wait_window '^Quorvane$' 60) || fail "no window titled Quorvane appeared"
     [ "$(title "$id")" = Quorvane ] || fail "title is '$(title "$id")'"
     # As the X server shows it: the wallpaper behind the readout, the Auto-Close row black.
@@ -105,9 +59,9 @@ seeded)
     printf '%s\n' '[countdown]' 'Wallpaper=veltor://default' 'Active=2' \
         'd1=2004-01-19 01:15' 't1=First' 'd2=2030-01-01 00:00' 't2=Launch party, 2030' >"$conf"
     before=$(md5sum <"$conf")
-    start_program
+    start_program "$exe"
     id=$(wait_window '^Launch party' 60) || fail "no window titled 'Launch party, 2030' appeared"
-    shown=$(now)
+    shown=$EPOCHREALTIME
     [ "$(title "$id")" = "Launch party, 2030" ] || fail "title is '$(title "$id")'"
     "$xclose" "$id"
     wait_exit 30
@@ -118,14 +72,14 @@ seeded)
     echo "PASS: title 'Launch party, 2030'; the close button ended the program with status 0"
     ;;
 settings)
-    start_program
+    start_program "$exe"
     id=$(wait_window '^Quorvane$' 60) || fail "no window titled Quorvane appeared"
     xdotool mousemove --window "$id" 360 280 click 1
     settings=$(wait_window '^Settings$' 30) || fail "the settings dialog did not open"
     # A program that quit with its last window would be gone by now.
     sleep 2
-    kill -0 "$app" 2>/dev/null || fail "the program ended when the countdown window closed"
-    if xdotool search --onlyvisible --name '^Quorvane$' >/dev/null 2>&1; then
+    running || fail "the program ended when the countdown window closed"
+    if [ -n "$(find_window '^Quorvane$')" ]; then
         fail "the countdown window is still open beside the settings dialog"
     fi
     "$xclose" "$settings"

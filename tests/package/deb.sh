@@ -7,29 +7,17 @@ set -euo pipefail
 cpack=$1
 build=$2
 version=$3
-source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+source "$(dirname "$0")/../../scripts/lib/e2e.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "${tmp:-}/app.log" ]; then sed 's/^/  program: /' "$tmp/app.log" >&2; fi
-    exit 1
-}
-for tool in dpkg-deb dpkg-shlibdeps file Xvfb xdotool xprop; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/deps.sh --test installs it)"
-done
-
-tmp=$(mktemp -d)
+require_tools dpkg-deb dpkg-shlibdeps file Xvfb xdotool xprop
 installed=""
-app=""
-cleanup() {
-    # Bounded: a process that ignores the polite signal must not hang the test until its timeout.
-    stop_pids "$app" "$xvfb"
+# After the program and Xvfb have been stopped: a package left installed goes.
+e2e_on_exit() {
     if [ -n "$installed" ]; then
         dpkg -r quorvane >"$tmp/remove.log" 2>&1 || cat "$tmp/remove.log" >&2
     fi
-    rm -rf "$tmp"
 }
-trap cleanup EXIT
+e2e_begin
 
 # The package is built in the temporary folder, so the build tree gains no _CPack_Packages.
 "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/out" >"$tmp/cpack.log" 2>&1 ||
@@ -70,26 +58,19 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
 [ "$(command -v quorvane)" = /usr/bin/quorvane ] || fail "quorvane is not /usr/bin/quorvane"
 [ -f /usr/share/applications/quorvane.desktop ] || fail "no desktop entry in the menu's folder"
 
-xvfb_start "$tmp" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
-
-mkdir -p "$tmp/home" "$tmp/config" "$tmp/cache"
-mkdir -m 700 "$tmp/runtime"
+start_display
+# In a subshell: the package tools above and below keep the real HOME.
 (
-    cd "$tmp/home"
-    export QT_QPA_PLATFORM=xcb HOME=$tmp/home \
-        XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
+    private_home
+    cd "$HOME"
     exec /usr/bin/quorvane
 ) >"$tmp/app.log" 2>&1 &
 app=$!
 
-window=""
-for _ in $(seq 150); do
-    window=$(xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | head -n 1) || true
-    [ -n "$window" ] && break
-    kill -0 "$app" 2>/dev/null || fail "the installed program ended without showing its window"
-    sleep 0.2
-done
-[ -n "$window" ] || fail "no window titled Quorvane within 30 s"
+window=$(wait_window '^Quorvane$' 30) || {
+    running || fail "the installed program ended without showing its window"
+    fail "no window titled Quorvane within 30 s"
+}
 # The desktop pairs the window with the menu entry through its class.
 wmclass=$(xprop -id "$window" WM_CLASS)
 grep -q "\"$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/quorvane.desktop)\"" \

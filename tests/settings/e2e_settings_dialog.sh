@@ -5,52 +5,28 @@
 #
 # usage: e2e_settings_dialog.sh <quorvane> [lsan suppressions]
 set -uo pipefail
-source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+source "$(dirname "$0")/../../scripts/lib/e2e.sh"
 
-app=$1
+exe=$1
 export LSAN_OPTIONS="suppressions=${2:-/dev/null}:print_suppressions=0"
 description="Launch party"
 date="2004-01-19 01:15"
 
-skip_unless_installed Xvfb xdotool
-
-work=$(mktemp -d)
-pid=""
-trap 'stop_pids "$pid" "$xvfb"; rm -rf "$work"' EXIT
-
-fail() {
-    echo "FAIL: $*"
-    [ -f "$work/app.log" ] && { echo "--- program output"; cat "$work/app.log"; }
-    exit 1
-}
-
-# until <seconds> <command...>: runs the command every 0.1 s until it succeeds.
-until_ok() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -ge "$deadline" ] && return 1
-        sleep 0.1
-    done
-}
+require_tools Xvfb xdotool
+e2e_begin
 
 # The visible window of the program with exactly this title; its id on stdout.
-window() {
-    xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | head -n1
-}
+window() { find_window "^$1\$"; }
 has_window() { [ -n "$(window "$1")" ]; }
-running() { kill -0 "$pid" 2>/dev/null; }
 
-xvfb_start "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export XDG_CONFIG_HOME="$work/config"
-export QT_QPA_PLATFORM=xcb
-conf="$XDG_CONFIG_HOME/Quorvane/Quorvane.conf"
+start_display
+private_home
+conf=$settings_file
 
 # The countdown window closes itself ten seconds after it opens; on a machine so busy that
 # the click comes too late, start over.
 for attempt in 1 2 3; do
-    "$app" >"$work/app.log" 2>&1 &
-    pid=$!
+    start_program "$exe"
     until_ok 60 has_window Quorvane || fail "the countdown window did not open"
     main=$(window Quorvane)
     # cmdConfig: 33 x 21 pixels at 352, 272 of the client area.
@@ -58,8 +34,8 @@ for attempt in 1 2 3; do
     until_ok 15 has_window Settings && break
     running && fail "a click on the settings button opened no settings dialog"
     echo "attempt $attempt: the countdown window closed before the click; starting again"
-    wait "$pid"
-    pid=""
+    wait "$app"
+    app=""
 done
 dialog=$(window Settings)
 [ -n "$dialog" ] || fail "the settings dialog did not open"
@@ -79,13 +55,10 @@ has_window Settings && fail "the settings dialog is still open beside the countd
 
 [ -f "$conf" ] || fail "no settings file at $conf"
 for line in "[countdown]" "d1=$date" "t1=$description" "Active=1" "Wallpaper=veltor://default"; do
-    grep -qxF "$line" "$conf" || { cat "$conf"; fail "the settings file lacks \"$line\""; }
+    grep -qxF "$line" "$conf" || { cat "$conf" >&2; fail "the settings file lacks \"$line\""; }
 done
 
 # The new countdown window closes itself, and with it the program, cleanly.
-until_ok 60 bash -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end after auto-close"
-wait "$pid"
-status=$?
-pid=""
+wait_exit 60 "the program did not end after auto-close"
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "PASS"
