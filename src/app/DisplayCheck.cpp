@@ -56,7 +56,6 @@ bool waylandReachable()
     if (fd < 0) {
         return false;
     }
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): the socket API's own cast.
     const bool reachable
         = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
     ::close(fd);
