@@ -451,18 +451,6 @@ private slots:
         QVERIFY(h->messages.shown.isEmpty());
     }
 
-    void entrySwitchedOffElsewhereIsSwitchedOnByChecking()
-    {
-        QVERIFY(QDir().mkpath(h->autostart));
-        QVERIFY(TestFiles::writeAll(h->loginEntry, "[Desktop Entry]\nExec=old\nHidden=true\n"));
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
-        dialog.show();
-        click(dialog, "chkLogin");
-        click(dialog, "cmdOk");
-        QVERIFY(h->login.isEnabled());
-        QVERIFY(!TestFiles::readAll(h->loginEntry).contains("Hidden"));
-    }
-
     void cancelAndCloseLeaveTheLoginEntryAlone()
     {
         for (const bool cancel : {true, false}) {
