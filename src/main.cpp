@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
 #include "app/Session.h"
+#include "app/SingleInstance.h"
 #include "host/LoginStartup.h"
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"
@@ -39,6 +40,12 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
 
     const auto settings = QtSettingsStore::openDefault();
+    // A second start hands its options over to the program already running and ends here.
+    SingleInstance instance(SingleInstance::defaultName(settings->fileName()));
+    const SingleInstance::Outcome claimed = instance.claim(command.options);
+    if (claimed == SingleInstance::Outcome::HandedOver) {
+        return 0;
+    }
     SystemClock clock;
     QtMessageBox messages;
     QtFileDialog fileDialog;
@@ -47,6 +54,8 @@ int main(int argc, char *argv[])
     const auto login = LoginStartup::openDefault(QCoreApplication::applicationFilePath());
     EventStore store;
     Session session(store, HostServices {*settings, clock, messages, fileDialog, pictures, *login});
+    QObject::connect(&instance, &SingleInstance::handOver, &instance,
+        [&session](const StartOptions &options) { session.handOver(options); });
     session.start(command.options);
     return QApplication::exec();
 }

@@ -3,6 +3,20 @@
 #include "countdown/frmMain.h"
 #include "settings/frmConfig.h"
 
+#include <QApplication>
+
+namespace {
+
+void bringToFront(QWidget *window)
+{
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
 Session::Session(EventStore &store, const HostServices &host)
     : m_store(store)
     , m_host(host)
@@ -29,6 +43,7 @@ void Session::openMain()
         m_keepNextOpen = false;
     }
     QObject::connect(window, &frmMain::settingsRequested, window, [this] { openConfig(); });
+    m_window = window;
     window->show();
 }
 
@@ -39,7 +54,41 @@ void Session::openConfig()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &frmConfig::dialogFinished, dialog,
         [this](bool accepted) { configFinished(accepted); });
+    m_window = dialog;
     dialog->show();
+}
+
+void Session::handOver(const StartOptions &options)
+{
+    // A message box waits for an answer: the window under it must stay as it is.
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        bringToFront(modal);
+        return;
+    }
+    auto *countdown = qobject_cast<frmMain *>(m_window.data());
+    if (m_window.isNull() || !m_window->isVisible()) {
+        if (options.openSettings) {
+            openConfig();
+        } else {
+            m_keepNextOpen = options.keepOpen;
+            openMain();
+        }
+        return;
+    }
+    if (countdown && options.openSettings) {
+        // As the countdown's settings button does.
+        countdown->close();
+        openConfig();
+        return;
+    }
+    if (countdown) {
+        if (options.keepOpen) {
+            countdown->keepOpen();
+        } else {
+            countdown->showAgain();
+        }
+    }
+    bringToFront(m_window);
 }
 
 void Session::configFinished(bool accepted)

@@ -4,6 +4,9 @@
 #include "host/HostServices.h"
 #include "store/EventStore.h"
 
+#include <QPointer>
+#include <QWidget>
+
 // One run of the program: the event store, the host services, and the window that is open.
 // The windows only announce how they were left; the session opens the next one.
 class Session final
@@ -20,6 +23,10 @@ public:
     // Opens a fresh settings dialog, modeless.
     void openConfig();
 
+    // A later start of the program asked for these options: the open window comes to the
+    // front, or the dialog replaces the countdown when the options ask for it.
+    void handOver(const StartOptions &options);
+
 private:
     void configFinished(bool accepted);
 
@@ -27,4 +34,6 @@ private:
     HostServices m_host;
     // Auto-Close is cleared in the next countdown window only, as the command line asked.
     bool m_keepNextOpen = false;
+    // The window the session opened last, while it exists.
+    QPointer<QWidget> m_window;
 };

@@ -218,6 +218,13 @@ void frmMain::keepOpen()
     chkClose->setChecked(false);
 }
 
+void frmMain::showAgain()
+{
+    if (chkClose->isChecked()) {
+        tmrClose->start();
+    }
+}
+
 void frmMain::scheduleRefresh()
 {
     const int msec = m_clock.now().time().msec();

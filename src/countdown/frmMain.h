@@ -32,6 +32,10 @@ public:
     // as usual afterwards.
     void keepOpen();
 
+    // Asked for again while open (by a later start): a fresh ten seconds if Auto-Close is
+    // checked, so that the window does not vanish right after it was asked for.
+    void showAgain();
+
 signals:
     // The settings button was pressed; the window has closed already.
     void settingsRequested();

@@ -1,4 +1,5 @@
 #include "app/Session.h"
+#include "app/SingleInstance.h"
 #include "countdown/frmMain.h"
 #include "host/HostServices.h"
 #include "settings/frmConfig.h"
@@ -169,6 +170,60 @@ private slots:
         auto *window = onlyWindow<frmMain>();
         QVERIFY(window);
         QVERIFY(!child<QTimer>(*window, "tmrClose")->isActive());
+    }
+
+    void laterStartWithSettingsReplacesTheCountdownWithTheDialog()
+    {
+        session->start();
+        session->handOver(StartOptions {.openSettings = true});
+        QVERIFY(onlyWindow<frmConfig>());
+        // The dialog open already stays as it is, whatever a later start asks for.
+        auto *dialog = onlyWindow<frmConfig>();
+        child<QLineEdit>(*dialog, "txtDescription")->setText(QStringLiteral("typed"));
+        session->handOver(StartOptions {});
+        session->handOver(StartOptions {.openSettings = true});
+        QCOMPARE(onlyWindow<frmConfig>(), dialog);
+        QCOMPARE(child<QLineEdit>(*dialog, "txtDescription")->text(), QStringLiteral("typed"));
+    }
+
+    void laterStartGivesTheCountdownAFreshTenSeconds()
+    {
+        session->start();
+        auto *window = onlyWindow<frmMain>();
+        auto *tmrClose = child<QTimer>(*window, "tmrClose");
+        QTest::qWait(300);
+        QVERIFY(tmrClose->remainingTime() < 9800);
+        session->handOver(StartOptions {});
+        QCOMPARE(onlyWindow<frmMain>(), window);
+        QVERIFY(tmrClose->remainingTime() > 9900);
+
+        session->handOver(StartOptions {.keepOpen = true});
+        QVERIFY(!child<QCheckBox>(*window, "chkClose")->isChecked());
+        QVERIFY(!tmrClose->isActive());
+    }
+
+    void laterStartRequestIsReadBackOrRefused_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("expected"); // -1 refused, else 1 settings + 2 keep-open
+        for (int options = 0; options < 4; ++options) {
+            const QByteArray line = SingleInstance::request(
+                StartOptions {.openSettings = (options & 1) != 0, .keepOpen = (options & 2) != 0});
+            QTest::addRow("as sent, options %d", options) << line << options;
+        }
+        QTest::newRow("another program") << QByteArray("GET / HTTP/1.0\n") << -1;
+        QTest::newRow("unknown option") << QByteArray("quorvane-start delete\n") << -1;
+        QTest::newRow("empty") << QByteArray() << -1;
+    }
+    void laterStartRequestIsReadBackOrRefused()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, expected);
+        const std::optional<StartOptions> read = SingleInstance::readRequest(line);
+        QCOMPARE(read.has_value(), expected >= 0);
+        if (read) {
+            QCOMPARE(int(read->openSettings) + 2 * int(read->keepOpen), expected);
+        }
     }
 
     void closingEitherWindowFromItsTitleBarOpensNothing()

@@ -1,0 +1,163 @@
+#include "app/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QByteArray RequestWord = QByteArrayLiteral("quorvane-start");
+const QByteArray Answer = QByteArrayLiteral("ok\n");
+// A request is one short line; anything longer is not one of ours.
+constexpr qint64 MaxRequest = 256;
+constexpr int ConnectMs = 500;
+constexpr int AnswerMs = 3000;
+// How long a start waits for a program that holds the claim to answer, in tries of 100 ms.
+constexpr int ClaimTries = 50;
+
+QString userTag()
+{
+#ifdef Q_OS_UNIX
+    return QString::number(::getuid());
+#else
+    return qEnvironmentVariable("USERNAME");
+#endif
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString &name, QObject *parent)
+    : QObject(parent)
+    , m_name(name)
+    , m_lock(std::make_unique<QLockFile>(name + QStringLiteral(".lock")))
+{
+    // Only a lock whose program has ended is taken over, however old.
+    m_lock->setStaleLockTime(0);
+}
+
+SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::defaultName(const QString &settingsFile)
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty()) {
+        dir = QDir::tempPath();
+    }
+    const QByteArray file = QCryptographicHash::hash(
+        QDir::cleanPath(settingsFile).toUtf8(), QCryptographicHash::Sha256)
+                                .toHex()
+                                .left(16);
+    return dir + QStringLiteral("/quorvane-") + userTag() + QLatin1Char('-')
+        + QString::fromLatin1(file);
+}
+
+QByteArray SingleInstance::request(const StartOptions &options)
+{
+    QByteArray line = RequestWord;
+    if (options.openSettings) {
+        line += " settings";
+    }
+    if (options.keepOpen) {
+        line += " keep-open";
+    }
+    return line + '\n';
+}
+
+std::optional<StartOptions> SingleInstance::readRequest(const QByteArray &line)
+{
+    const QList<QByteArray> words = line.trimmed().split(' ');
+    if (words.value(0) != RequestWord) {
+        return std::nullopt;
+    }
+    StartOptions options;
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        if (words.at(i) == "settings") {
+            options.openSettings = true;
+        } else if (words.at(i) == "keep-open") {
+            options.keepOpen = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+SingleInstance::Outcome SingleInstance::claim(const StartOptions &options)
+{
+    for (int attempt = 0; attempt < ClaimTries; ++attempt) {
+        if (m_lock->tryLock(0)) {
+            // The lock is ours, so a socket left there belongs to a program that has ended.
+            QLocalServer::removeServer(m_name);
+            m_server = new QLocalServer(this);
+            m_server->setSocketOptions(QLocalServer::UserAccessOption);
+            if (!m_server->listen(m_name)) {
+                return Outcome::Alone;
+            }
+            connect(m_server, &QLocalServer::newConnection, this, [this] {
+                while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+                    serve(socket);
+                }
+            });
+            return Outcome::Running;
+        }
+        if (sendTo(options)) {
+            return Outcome::HandedOver;
+        }
+        // The holder may be between taking the lock and listening, or ending.
+        QThread::msleep(100);
+    }
+    return Outcome::Alone;
+}
+
+bool SingleInstance::sendTo(const StartOptions &options) const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    if (!socket.waitForConnected(ConnectMs)) {
+        return false;
+    }
+    socket.write(request(options));
+    if (!socket.waitForBytesWritten(AnswerMs)) {
+        return false;
+    }
+    // Answered only once the running program has acted on it.
+    QByteArray answer;
+    while (!answer.endsWith('\n') && answer.size() < Answer.size()) {
+        if (!socket.bytesAvailable() && !socket.waitForReadyRead(AnswerMs)) {
+            return false;
+        }
+        answer += socket.read(Answer.size() - answer.size());
+    }
+    return answer == Answer;
+}
+
+void SingleInstance::serve(QLocalSocket *socket)
+{
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        if (!socket->canReadLine()) {
+            if (socket->bytesAvailable() > MaxRequest) {
+                socket->abort();
+                socket->deleteLater();
+            }
+            return;
+        }
+        const std::optional<StartOptions> options = readRequest(socket->readLine(MaxRequest));
+        if (!options) {
+            socket->abort();
+            socket->deleteLater();
+            return;
+        }
+        emit handOver(*options);
+        socket->write(Answer);
+        socket->disconnectFromServer();
+    });
+}
