@@ -4,6 +4,7 @@
 #include "host/Clock.h"
 #include "host/PictureLoader.h"
 #include "store/EventStore.h"
+#include "store/ShownText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -172,7 +173,7 @@ void frmMain::Form_Load()
     const qsizetype active = m_store.countdownIndex();
     m_targetDate = m_store.EventDates.value(active);
     // Qt reads "[*]" in a title as the modified mark; doubled, it shows as typed.
-    QString title = m_store.EventDescriptions.value(active);
+    QString title = ShownText(m_store.EventDescriptions.value(active));
     setWindowTitle(title.replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 
     // From here on a step that fails leaves things as they are and the opening goes on.

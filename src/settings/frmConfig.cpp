@@ -4,6 +4,7 @@
 #include "host/MessageBox.h"
 #include "settings/OptionButton.h"
 #include "store/DateShape.h"
+#include "store/ShownText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -194,7 +195,7 @@ void frmConfig::Form_Load()
         // Filling the list is no choice of the user's; the first item must not count as one.
         const QSignalBlocker blocker(m_cboEvents);
         for (const QString &description : std::as_const(m_store.EventDescriptions)) {
-            m_cboEvents->addItem(description);
+            m_cboEvents->addItem(ShownText(description));
         }
         m_cboEvents->setCurrentIndex(-1);
     }
@@ -219,7 +220,7 @@ void frmConfig::cboEvents_Click()
         return;
     }
     if (m_store.isLiveEvent(index)) {
-        m_lblDate->setText(m_store.EventDates.at(index));
+        m_lblDate->setText(ShownText(m_store.EventDates.at(index)));
         return;
     }
     // A removed entry cannot stay selected; this runs Selection again for the built-in event.
@@ -242,7 +243,7 @@ void frmConfig::cmdAdd_Click()
     m_store.appendEvent(date, description);
     m_txtDate->clear();
     m_txtDescription->clear();
-    m_cboEvents->addItem(description);
+    m_cboEvents->addItem(ShownText(description));
     m_cboEvents->setCurrentIndex(m_cboEvents->count() - 1);
 }
 
@@ -307,7 +308,7 @@ void frmConfig::cmdCancel_Click()
     const qint32 active = m_store.ActiveEvent;
     if (m_openedActive && !m_store.isLiveEvent(active)
         && m_store.restoreEvent(active, *m_openedActive)) {
-        m_cboEvents->setItemText(active, m_openedActive->description);
+        m_cboEvents->setItemText(active, ShownText(m_openedActive->description));
     }
     close();
     // A save earlier in this visit stands: the session reloads what it wrote.

@@ -142,9 +142,18 @@ void tst_frmMain::cleanup()
 void tst_frmMain::titleIsTheActiveDescriptionAsStored_data()
 {
     QTest::addColumn<QString>("description");
-    QTest::newRow("plain") << u"Summer holidays"_s;
-    QTest::newRow("empty") << QString();
-    QTest::newRow("blanks and Qt's modified mark") << u" Release [*] party [*][*]"_s;
+    QTest::addColumn<QString>("title");
+    QTest::newRow("plain") << u"Summer holidays"_s << u"Summer holidays"_s;
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("blanks and Qt's modified mark")
+        << u" Release [*] party [*][*]"_s << u" Release [*] party [*][*]"_s;
+    // Long texts are cut for the title only; the store keeps them whole.
+    const QString limit(200, u'x');
+    QTest::newRow("at the limit") << limit << limit;
+    QTest::newRow("one over") << limit + u"y"_s << limit + u"\u2026"_s;
+    QTest::newRow("16 MB") << QString(16 << 20, u'z') << QString(200, u'z') + u"\u2026"_s;
+    QTest::newRow("character outside the basic plane at the cut")
+        << QString(199, u'x') + u"\U0001F600tail"_s << QString(199, u'x') + u"\u2026"_s;
 }
 
 void tst_frmMain::titleIsTheActiveDescriptionAsStored()
@@ -156,7 +165,8 @@ void tst_frmMain::titleIsTheActiveDescriptionAsStored()
 
     frmMain window(h.store, h.clock, h.pictures);
     window.winId();
-    QCOMPARE(window.windowHandle()->title(), description);
+    QTEST(window.windowHandle()->title(), "title");
+    QCOMPARE(h.store.EventDescriptions.at(2), description);
     QCOMPARE(window.TargetDate(), u"2005-02-01 10:00"_s);
 }
 

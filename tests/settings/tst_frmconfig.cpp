@@ -233,6 +233,30 @@ private slots:
         QCOMPARE(h->store.EventDescriptions, QStringList {QStringLiteral("Quorvane")});
     }
 
+    void longTextsAreCutInTheListAndSavedWhole()
+    {
+        const QString huge(4 << 20, u'x');
+        const QString shown = QString(200, u'x') + QChar(0x2026);
+        h->seed({huge, QStringLiteral("B")}, 1);
+        h->store.EventDates[2] = QString(1000, u'9');
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        QCOMPARE(items(dialog).at(1), shown);
+        child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(2);
+        QCOMPARE(text(dialog, "lblDate"), QString(200, u'9') + QChar(0x2026));
+
+        // Put back by Cancel, the removed active event shows cut again.
+        child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(1);
+        click(dialog, "cmdRemove");
+        click(dialog, "cmdCancel");
+        QCOMPARE(items(dialog).at(1), shown);
+        QCOMPARE(h->store.EventDescriptions.at(1), huge);
+
+        h->store.EventDates[2] = WindowHarness::dateOf(2);
+        frmConfig again(h->store, h->settings, h->messages, h->files, h->login);
+        click(again, "cmdOk");
+        QVERIFY(h->onDisk().contains(QStringLiteral("t1=") + huge));
+    }
+
     void pickingRemovedItemSelectsBuiltInEvent()
     {
         h->seed({QStringLiteral("A"), QStringLiteral("B")}, 1);

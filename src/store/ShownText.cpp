@@ -1,0 +1,14 @@
+#include "store/ShownText.h"
+
+QString ShownText(const QString &text)
+{
+    if (text.size() <= ShownTextLimit) {
+        return text;
+    }
+    qsizetype cut = ShownTextLimit;
+    // Never between the two halves of a character outside the basic plane.
+    if (text.at(cut - 1).isHighSurrogate()) {
+        --cut;
+    }
+    return text.left(cut) + QChar(0x2026);
+}
