@@ -1,6 +1,7 @@
 #include "app/Session.h"
 
 #include "countdown/frmMain.h"
+#include "host/MessageBox.h"
 #include "settings/frmConfig.h"
 
 #include <QApplication>
@@ -26,6 +27,14 @@ void Session::start(const StartOptions &options)
 {
     m_keepNextOpen = options.keepOpen;
     Main(m_store, m_host.settings, [this, options] {
+        // Said before any window opens; the program then goes on with the built-in settings,
+        // and the store leaves the file it could not read as it is.
+        const QString unreadable = m_host.settings.readError();
+        if (!unreadable.isEmpty()) {
+            m_host.messages.show(
+                QStringLiteral("The settings could not be read.\r\n\r\n") + unreadable,
+                MessageBox::Exclamation);
+        }
         if (options.openSettings) {
             openConfig();
         } else {

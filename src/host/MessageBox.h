@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Modal message box with one OK button; returns when dismissed.
+// Modal message box with one OK button, or a question with two answers; returns when
+// dismissed.
 class MessageBox
 {
 public:
@@ -14,6 +15,11 @@ public:
     virtual ~MessageBox() = default;
     // An empty title shows the application title, applicationTitle().
     virtual void show(const QString &text, Style style, const QString &title = QString()) = 0;
+    // A question with two answers, the second the one that changes nothing (also Escape and
+    // the title-bar close button). True for the first answer.
+    virtual bool ask(const QString &text, const QString &firstAnswer, const QString &secondAnswer,
+        Style style, const QString &title = QString())
+        = 0;
 
     static QString applicationTitle() { return QStringLiteral("Quorvane"); }
 };

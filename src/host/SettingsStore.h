@@ -41,4 +41,13 @@ public:
     virtual SaveResult commit() = 0;
     // Drops staged changes without writing them.
     virtual void discard() = 0;
+
+    // Where the settings are kept (a file's path), for messages.
+    virtual QString location() const { return QString(); }
+    // Why the store could not be read when it was opened, naming the place and ending with
+    // the system's reason; empty when it was read (a missing store reads as empty).
+    virtual QString readError() const { return QString(); }
+    // Whether something else changed the store since this one last read or wrote it, so that
+    // a commit would replace that change.
+    virtual bool changedElsewhere() const { return false; }
 };

@@ -266,6 +266,18 @@ void frmConfig::cmdRemove_Click()
 
 void frmConfig::cmdOk_Click()
 {
+    // Another program (a hand edit, a second machine on the same home folder, a dotfile sync)
+    // changed the file since it was read: replacing it is the user's choice, not a silent one.
+    if (m_settings.changedElsewhere()
+        && !m_messages.ask(QStringLiteral("The settings file was changed by another program "
+                                          "after Quorvane read it:")
+                + CrLf + m_settings.location() + CrLf + CrLf
+                + QStringLiteral("Saving replaces those changes with the settings in this "
+                                 "dialog."),
+            QStringLiteral("Save Over It"), QStringLiteral("Back to the Dialog"),
+            MessageBox::Exclamation)) {
+        return;
+    }
     const SaveResult saved = SaveEventList(m_settings, m_txtWallpaper->text(), m_store.EventDates,
         m_store.EventDescriptions, m_cboEvents->currentIndex());
     if (!saved.ok) {

@@ -78,6 +78,38 @@ private slots:
         QTEST(windowTitle, "shownTitle");
     }
 
+    void questionGivesTheFirstAnswerOnlyWhenClicked()
+    {
+        QStringList buttons;
+        answerWhenShown<QMessageBox>([&](QMessageBox *box) {
+            for (QAbstractButton *button : box->buttons()) {
+                buttons.append(button->text());
+            }
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QtMessageBox messages;
+        QVERIFY(!messages.ask(QStringLiteral("Go on?"), QStringLiteral("Go On"),
+            QStringLiteral("Go Back"), MessageBox::Exclamation));
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList {QStringLiteral("Go Back"), QStringLiteral("Go On")}));
+
+        answerWhenShown<QMessageBox>([](QMessageBox *box) {
+            QTest::keyClick(box, Qt::Key_Return); // the default is the answer that changes nothing
+        });
+        QVERIFY(!messages.ask(QStringLiteral("Go on?"), QStringLiteral("Go On"),
+            QStringLiteral("Go Back"), MessageBox::Exclamation));
+
+        answerWhenShown<QMessageBox>([](QMessageBox *box) {
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text() == QStringLiteral("Go On")) {
+                    button->click();
+                }
+            }
+        });
+        QVERIFY(messages.ask(QStringLiteral("Go on?"), QStringLiteral("Go On"),
+            QStringLiteral("Go Back"), MessageBox::Exclamation));
+    }
+
     void nameFiltersKeepDisplayTextAndSplitPatterns()
     {
         QCOMPARE(QtFileDialog::nameFilters(wallpaperFilter),

@@ -46,6 +46,9 @@ public:
         return m_inner.commit();
     }
     void discard() override { m_inner.discard(); }
+    QString location() const override { return m_inner.location(); }
+    QString readError() const override { return m_inner.readError(); }
+    bool changedElsewhere() const override { return m_inner.changedElsewhere(); }
 
     // Only the writes: saves and removes, in order.
     QStringList writes() const

@@ -4,7 +4,8 @@
 
 #include <QList>
 
-// Records every message box instead of showing it.
+// Records every message box instead of showing it; answers questions as queued by the test,
+// with the second answer when none is queued.
 class ScriptedMessageBox final : public MessageBox
 {
 public:
@@ -20,5 +21,15 @@ public:
         shown.append({text, style, title.isEmpty() ? applicationTitle() : title});
     }
 
-    QList<Shown> shown;
+    bool ask(const QString &text, const QString &firstAnswer, const QString &secondAnswer,
+        Style style, const QString &title = QString()) override
+    {
+        show(text, style, title);
+        asked.append({firstAnswer, secondAnswer});
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+
+    QList<Shown> shown; // questions too
+    QList<QStringList> asked; // the two answers offered by each question
+    QList<bool> answers; // true: the first answer
 };
