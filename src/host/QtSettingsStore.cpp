@@ -1,5 +1,8 @@
 #include "host/QtSettingsStore.h"
 
+#include "host/UserFolders.h"
+
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -7,7 +10,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -21,22 +27,59 @@ SaveResult failed(const QString &reason)
     return {false, reason, QString()};
 }
 
-std::optional<QByteArray> readFile(const QString &path)
+// What reading the file gave: its bytes, or the system's reason why it could not be read. A
+// missing file reads as empty.
+struct FileRead
 {
+    bool exists = false;
+    std::optional<QByteArray> bytes;
+    QString error;
+};
+
+FileRead readFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return {false, QByteArray(), QString()};
+    }
+    if (info.isDir()) {
+        return {true, std::nullopt, qt_error_string(EISDIR)};
+    }
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? std::optional(file.readAll()) : std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {true, std::nullopt, file.errorString()};
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return {true, std::nullopt, file.errorString()};
+    }
+    return {true, std::move(bytes), QString()};
+}
+
+// Tells apart a missing file, an unreadable one and every content.
+QByteArray fingerprint(const FileRead &read)
+{
+    if (!read.exists) {
+        return QByteArrayLiteral("missing");
+    }
+    if (!read.bytes) {
+        return QByteArrayLiteral("unreadable");
+    }
+    return QCryptographicHash::hash(*read.bytes, QCryptographicHash::Sha256);
 }
 
 // Staging files of saves that never finished (the process was killed) are removed by a later
 // save once they are old enough not to belong to a save still running in another instance.
-// Besides QSaveFile's names, those of earlier versions.
+// Besides QSaveFile's names, those of earlier versions, and the lock file that versions
+// writing through QSettings left when they were killed.
 void removeAbandonedStagingFiles(const QString &dirPath, const QString &fileName)
 {
     const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-600);
     QDirIterator it(dirPath,
         {fileName + QStringLiteral(".??????"),
             QLatin1Char('.') + fileName + QStringLiteral(".??????"),
-            QLatin1Char('.') + fileName + QStringLiteral(".??????.new")},
+            QLatin1Char('.') + fileName + QStringLiteral(".??????.new"),
+            fileName + QStringLiteral(".lock")},
         QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
         const QFileInfo info(it.next());
@@ -85,11 +128,16 @@ QString replaceFile(const QString &target, const QByteArray &bytes)
     QSaveFile file(target);
     // Each step is checked before the rename: QSaveFile::commit() renames even when its last
     // buffered write failed.
-    const bool staged = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-        && file.flush() && flushToDisk(file.handle());
-    if (!staged || !file.commit()) {
-        return QStringLiteral("The file %1 could not be replaced: %2")
-            .arg(target, file.errorString());
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        reason = file.errorString();
+    } else if (!flushToDisk(file.handle())) {
+        reason = qt_error_string(errno);
+    } else if (!file.commit()) {
+        reason = file.errorString();
+    }
+    if (!reason.isEmpty()) {
+        return QStringLiteral("The file %1 could not be replaced: %2").arg(target, reason);
     }
 #ifdef Q_OS_UNIX
     const QString folder = QFileInfo(QFileInfo(target).canonicalFilePath()).absolutePath();
@@ -102,12 +150,25 @@ QString replaceFile(const QString &target, const QByteArray &bytes)
     return QString();
 }
 
+// The system's words for a refusal the store decides itself by the marks on a file.
+QString permissionDenied()
+{
+    return qt_error_string(EACCES);
+}
+
 } // namespace
 
-QtSettingsStore::QtSettingsStore(const QString &filePath)
+QtSettingsStore::QtSettingsStore(const QString &filePath, const QString &mustExist)
     : m_path(filePath)
-    , m_file(readFile(filePath).value_or(QByteArray()))
-{ }
+    , m_mustExist(mustExist)
+{
+    FileRead read = readFile(filePath);
+    m_seen = fingerprint(read);
+    if (!read.bytes) {
+        m_readError = QStringLiteral("The file %1 cannot be read: %2").arg(m_path, read.error);
+    }
+    use(std::move(read.bytes).value_or(QByteArray()));
+}
 
 QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> native)
     : m_native(std::move(native))
@@ -117,13 +178,17 @@ QtSettingsStore::~QtSettingsStore() = default;
 
 std::unique_ptr<QtSettingsStore> QtSettingsStore::openDefault()
 {
-    auto native = std::make_unique<QSettings>(
-        QSettings::NativeFormat, QSettings::UserScope, organizationName(), applicationName());
 #if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
-    return std::unique_ptr<QtSettingsStore>(new QtSettingsStore(std::move(native)));
+    return std::unique_ptr<QtSettingsStore>(new QtSettingsStore(std::make_unique<QSettings>(
+        QSettings::NativeFormat, QSettings::UserScope, organizationName(), applicationName())));
 #else
-    // Elsewhere the native store is an ini file, read and written here as one.
-    return std::make_unique<QtSettingsStore>(native->fileName());
+    // Elsewhere the native store is an ini file, read and written here as one, where QSettings
+    // keeps it; but never below the root folder for want of HOME, and a home folder that is
+    // missing is not made.
+    const QString file = UserConfigFolder() + QLatin1Char('/') + organizationName()
+        + QLatin1Char('/') + applicationName() + QStringLiteral(".conf");
+    const bool inHome = !QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    return std::make_unique<QtSettingsStore>(file, inHome ? UserHomeFolder() : QString());
 #endif
 }
 
@@ -152,6 +217,34 @@ bool QtSettingsStore::contains(const QString &section, const QString &key) const
     }
     return m_native ? m_native->contains(section + QLatin1Char('/') + key)
                     : m_file.value(section, key).has_value();
+}
+
+QStringList QtSettingsStore::keys(const QString &section) const
+{
+    QStringList found;
+    if (m_native) {
+        m_native->beginGroup(section);
+        found = m_native->childKeys();
+        m_native->endGroup();
+    } else {
+        found = m_file.keys(section);
+    }
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
+        if (it.key().first != section) {
+            continue;
+        }
+        if (!it->has_value()) {
+            found.removeAll(it.key().second);
+        } else if (!found.contains(it.key().second)) {
+            found.append(it.key().second);
+        }
+    }
+    return found;
+}
+
+bool QtSettingsStore::changedElsewhere() const
+{
+    return !m_native && fingerprint(readFile(m_path)) != m_seen;
 }
 
 void QtSettingsStore::save(const QString &section, const QString &key, const QString &value)
@@ -229,24 +322,33 @@ SaveResult QtSettingsStore::commitToFile()
 {
     const QFileInfo targetInfo(m_path);
     const QString dirPath = targetInfo.absolutePath();
-    if (!QDir().mkpath(dirPath)) {
-        return failed(QStringLiteral("The folder %1 cannot be created.").arg(dirPath));
+    if (!m_mustExist.isEmpty() && !QFileInfo(m_mustExist).isDir()) {
+        return failed(QStringLiteral("The folder %1 cannot be used: %2")
+                          .arg(m_mustExist, qt_error_string(ENOENT)));
+    }
+    std::error_code made;
+    std::filesystem::create_directories(QFile::encodeName(dirPath).toStdString(), made);
+    if (made) {
+        return failed(QStringLiteral("The folder %1 cannot be created: %2")
+                          .arg(dirPath, QString::fromLocal8Bit(made.message())));
     }
     if (markedReadOnly(dirPath)) {
-        return failed(QStringLiteral("The folder %1 is read-only.").arg(dirPath));
+        return failed(
+            QStringLiteral("The folder %1 is read-only: %2").arg(dirPath, permissionDenied()));
     }
     if (markedReadOnly(m_path)) {
-        return failed(QStringLiteral("The file %1 is read-only.").arg(m_path));
+        return failed(
+            QStringLiteral("The file %1 is read-only: %2").arg(m_path, permissionDenied()));
     }
     removeAbandonedStagingFiles(dirPath, targetInfo.fileName());
 
     // The file as it is now: another instance may have saved since this one read it.
-    const std::optional<QByteArray> file = targetInfo.exists() ? readFile(m_path) : QByteArray();
-    use(file.value_or(QByteArray()));
-    if (!file || (targetInfo.exists() && !targetInfo.isFile())) {
-        return failed(
-            QStringLiteral("The file %1 cannot be read, so it is left as it is.").arg(m_path));
+    FileRead now = readFile(m_path);
+    if (!now.bytes) {
+        return failed(QStringLiteral("The file %1 cannot be read, so it is left as it is: %2")
+                          .arg(m_path, now.error));
     }
+    use(std::move(*now.bytes));
     stageStaleRemovals([this](const QString &section) { return m_file.keys(section); });
     const QByteArray replacement = m_file.rewritten(m_pending);
 
@@ -268,6 +370,7 @@ SaveResult QtSettingsStore::commitToFile()
         return failed(error);
     }
     discard();
+    m_seen = QCryptographicHash::hash(replacement, QCryptographicHash::Sha256);
     use(replacement);
     return {true, QString(), keptCopy};
 }

@@ -23,8 +23,9 @@ public:
     static QString organizationName() { return QStringLiteral("Quorvane"); }
     static QString applicationName() { return QStringLiteral("Quorvane"); }
 
-    // A store kept in the ini-format file at filePath.
-    explicit QtSettingsStore(const QString &filePath);
+    // A store kept in the ini-format file at filePath. A save creates the missing folders on
+    // the way to it, but below mustExist only: a missing home folder is not made up.
+    explicit QtSettingsStore(const QString &filePath, const QString &mustExist = QString());
     // The per-user store of this application in the platform's native place.
     static std::unique_ptr<QtSettingsStore> openDefault();
     ~QtSettingsStore() override;
@@ -35,12 +36,16 @@ public:
     QString get(const QString &section, const QString &key,
         const QString &defaultValue = QString()) const override;
     bool contains(const QString &section, const QString &key) const override;
+    QStringList keys(const QString &section) const override;
     void save(const QString &section, const QString &key, const QString &value) override;
     void remove(const QString &section, const QString &key) override;
     void removeStale(
         const QString &section, const std::function<bool(const QString &key)> &isStale) override;
     SaveResult commit() override;
     void discard() override;
+    QString location() const override { return fileName(); }
+    QString readError() const override { return m_readError; }
+    bool changedElsewhere() const override;
 
 private:
     struct StaleRule
@@ -57,6 +62,10 @@ private:
     void use(QByteArray file);
 
     QString m_path;
+    QString m_mustExist;
+    QString m_readError; // why the file could not be read when the store was opened
+    // The file as this store last read or wrote it, to tell another writer's change.
+    QByteArray m_seen;
     std::unique_ptr<QSettings> m_native; // null for an ini file
     IniText m_file; // as last read or written
     IniText::Changes m_pending;

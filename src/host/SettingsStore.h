@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -28,6 +29,8 @@ public:
     virtual QString get(const QString &section, const QString &key,
         const QString &defaultValue = QString()) const = 0;
     virtual bool contains(const QString &section, const QString &key) const = 0;
+    // Every key the section holds, staged changes included, in no particular order.
+    virtual QStringList keys(const QString &section) const = 0;
     virtual void save(const QString &section, const QString &key, const QString &value) = 0;
     virtual void remove(const QString &section, const QString &key) = 0;
     // Stages the removal of every key of the section for which isStale is true, judged on the
@@ -43,11 +46,11 @@ public:
     virtual void discard() = 0;
 
     // Where the settings are kept (a file's path), for messages.
-    virtual QString location() const { return QString(); }
+    virtual QString location() const = 0;
     // Why the store could not be read when it was opened, naming the place and ending with
     // the system's reason; empty when it was read (a missing store reads as empty).
-    virtual QString readError() const { return QString(); }
+    virtual QString readError() const = 0;
     // Whether something else changed the store since this one last read or wrote it, so that
     // a commit would replace that change.
-    virtual bool changedElsewhere() const { return false; }
+    virtual bool changedElsewhere() const = 0;
 };

@@ -1,8 +1,9 @@
 #include "host/XdgAutostartEntry.h"
 
+#include "host/UserFolders.h"
+
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -58,9 +59,7 @@ XdgAutostartEntry::XdgAutostartEntry(const QString &autostartFolder, const QStri
 
 QString XdgAutostartEntry::defaultFolder()
 {
-    // Qt reads XDG_CONFIG_HOME only when it is an absolute path, as the convention says.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/autostart");
+    return UserConfigFolder() + QStringLiteral("/autostart");
 }
 
 QString XdgAutostartEntry::execValue(const QString &path)

@@ -24,6 +24,11 @@ public:
         log.append(QStringLiteral("contains ") + key);
         return m_inner.contains(section, key);
     }
+    QStringList keys(const QString &section) const override
+    {
+        log.append(QStringLiteral("keys ") + section);
+        return m_inner.keys(section);
+    }
     void save(const QString &section, const QString &key, const QString &value) override
     {
         log.append(QStringLiteral("save ") + key + QLatin1Char('=') + value);
