@@ -1,5 +1,6 @@
 #include "store/EventStore.h"
 
+#include <algorithm>
 #include <optional>
 
 using namespace SettingsLayout;
@@ -82,13 +83,39 @@ void LoadSettings(EventStore &store, const SettingsStore &settings)
     const int active = settings.get(sec, activeKey(), QStringLiteral("0")).toInt(&ok, 10);
     store.ActiveEvent = ok ? active : 0;
 
+    // Every numbered event present, in number order: a number missing from the file (an event
+    // deleted by hand) or a date left empty is passed over, and the next save numbers the rest
+    // from 1 without gaps.
+    QList<qint64> numbers;
+    const QStringList keys = settings.keys(sec);
+    for (const QString &key : keys) {
+        if (key.startsWith(QLatin1Char('d'))) {
+            if (const std::optional<qint64> n = eventKeyNumber(key)) {
+                numbers.append(*n);
+            }
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+
     store.resetToBuiltInEvent();
-    for (qint64 n = 1;; ++n) {
+    std::optional<qsizetype> activeIndex;
+    for (const qint64 n : std::as_const(numbers)) {
         const QString date = settings.get(sec, dateKey(n), QString());
         if (date.isEmpty()) {
-            break;
+            continue;
         }
-        store.appendEvent(date, settings.get(sec, descriptionKey(n)));
+        const qsizetype index = store.appendEvent(date, settings.get(sec, descriptionKey(n)));
+        if (n == active) {
+            activeIndex = index;
+        }
+    }
+    // "Active" names the event by its number in the file, which is its index once the numbers
+    // have no gaps. A number in a gap must not land on the event after it: it names the
+    // built-in event, which the countdown shows for it anyway, and the next save says so.
+    if (activeIndex) {
+        store.ActiveEvent = qint32(*activeIndex);
+    } else if (store.isValidIndex(store.ActiveEvent)) {
+        store.ActiveEvent = 0;
     }
 }
 

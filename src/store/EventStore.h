@@ -92,7 +92,10 @@ inline QString RemovedEventDate()
     return QStringLiteral("* deleted *");
 }
 
-// Replaces the whole event store with what the settings store holds.
+// Replaces the whole event store with what the settings store holds: every event whose date
+// key holds text, in the order of their numbers, gaps passed over. ActiveEvent is the index of
+// the event "Active" names; a number in a gap reads as the built-in event, one past the last
+// event is kept as read.
 void LoadSettings(EventStore &store, const SettingsStore &settings);
 
 // Writes the wallpaper text, the kept events renumbered from 1 and the selected event

@@ -18,8 +18,8 @@ private slots:
 
     void emptyStoreGivesTheBuiltInEventAndWritesNothing();
     void readsExactlyTheNamedKeysInOrder();
-    void gapInTheNumbersEndsTheList();
-    void emptyDateEndsTheList();
+    void gapInTheNumbersLosesNothing_data();
+    void gapInTheNumbersLosesNothing();
     void blankDateIsAnEvent();
     void missingDescriptionReadsAsRemoved();
     void activeValueIsKeptAsRead_data();
@@ -87,26 +87,53 @@ void tst_EventStore::readsExactlyTheNamedKeysInOrder()
     EventStore store;
     LoadSettings(store, settings);
     QCOMPARE(settings.log,
-        (QStringList {u"get Wallpaper"_s, u"get Active"_s, u"get d1"_s, u"get t1"_s, u"get d2"_s,
-            u"get t2"_s, u"get d3"_s}));
+        (QStringList {u"get Wallpaper"_s, u"get Active"_s, u"keys countdown"_s, u"get d1"_s,
+            u"get t1"_s, u"get d2"_s, u"get t2"_s}));
     QCOMPARE(store.EventDescriptions, (QStringList {u"Quorvane"_s, u"One"_s, u"Two"_s}));
 }
 
-void tst_EventStore::gapInTheNumbersEndsTheList()
+void tst_EventStore::gapInTheNumbersLosesNothing_data()
 {
-    seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"t1"_s, u"One"_s}, {u"d2"_s, u"2004-01-02 00:00"_s},
-        {u"t2"_s, u"Two"_s}, {u"d4"_s, u"2004-01-04 00:00"_s}, {u"t4"_s, u"Four"_s}});
-    const EventStore store = load();
-    QCOMPARE(store.EventDates,
-        (QStringList {u"2003-06-10 08:00"_s, u"2004-01-01 00:00"_s, u"2004-01-02 00:00"_s}));
-    QCOMPARE(store.EventDescriptions.size(), store.EventDates.size());
+    QTest::addColumn<QString>("active");
+    QTest::addColumn<int>("activeIndex"); // after loading, and as saved again
+    QTest::newRow("active after the gap") << u"10"_s << 3;
+    QTest::newRow("active before the gap") << u"1"_s << 1;
+    QTest::newRow("active in the gap names no event") << u"2"_s << 0;
+    QTest::newRow("built-in event") << u"0"_s << 0;
 }
 
-void tst_EventStore::emptyDateEndsTheList()
+void tst_EventStore::gapInTheNumbersLosesNothing()
 {
-    seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"t1"_s, u"One"_s}, {u"d2"_s, QString()},
-        {u"t2"_s, u"Two"_s}, {u"d3"_s, u"2004-01-03 00:00"_s}, {u"t3"_s, u"Three"_s}});
-    QCOMPARE(load().EventDescriptions, (QStringList {u"Quorvane"_s, u"One"_s}));
+    // Event 2 deleted by hand, event 4 left with an empty date, numbers out of order in the
+    // file, and keys that only look like event keys.
+    QFETCH(QString, active);
+    QFETCH(int, activeIndex);
+    seed({{u"d10"_s, u"2004-01-10 00:00"_s}, {u"t10"_s, u"Ten"_s}, {u"d1"_s, u"2004-01-01 00:00"_s},
+        {u"t1"_s, u"One"_s}, {u"d3"_s, u"2004-01-03 00:00"_s}, {u"t3"_s, u"Three"_s},
+        {u"d4"_s, QString()}, {u"t4"_s, u"Four"_s}, {u"d05"_s, u"2004-01-05 00:00"_s},
+        {u"dx"_s, u"2004-01-06 00:00"_s}, {u"Active"_s, active}});
+    const EventStore store = load();
+    QCOMPARE(
+        store.EventDescriptions, (QStringList {u"Quorvane"_s, u"One"_s, u"Three"_s, u"Ten"_s}));
+    QCOMPARE(store.EventDates,
+        (QStringList {BuiltInEventDate(), u"2004-01-01 00:00"_s, u"2004-01-03 00:00"_s,
+            u"2004-01-10 00:00"_s}));
+    QCOMPARE(store.ActiveEvent, activeIndex);
+
+    // The next save numbers them 1 to 3; "Active" follows the same event.
+    QtSettingsStore settings(path());
+    QVERIFY(SaveEventList(
+        settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, store.ActiveEvent)
+                .ok);
+    QSettings saved(path(), QSettings::IniFormat);
+    saved.beginGroup(u"countdown"_s);
+    QCOMPARE(saved.value(u"t3"_s).toString(), u"Ten"_s);
+    QCOMPARE(saved.value(u"d2"_s).toString(), u"2004-01-03 00:00"_s);
+    QVERIFY(!saved.contains(u"d10"_s));
+    QVERIFY(!saved.contains(u"d4"_s));
+    const EventStore reloaded = load();
+    QCOMPARE(reloaded.EventDescriptions, store.EventDescriptions);
+    QCOMPARE(reloaded.ActiveEvent, activeIndex);
 }
 
 void tst_EventStore::blankDateIsAnEvent()
