@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <system_error>
 
@@ -127,17 +128,21 @@ QString replaceFile(const QString &target, const QByteArray &bytes)
 {
     QSaveFile file(target);
     // Each step is checked before the rename: QSaveFile::commit() renames even when its last
-    // buffered write failed.
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        reason = file.errorString();
-    } else if (!flushToDisk(file.handle())) {
-        reason = qt_error_string(errno);
-    } else if (!file.commit()) {
-        reason = file.errorString();
-    }
-    if (!reason.isEmpty()) {
-        return QStringLiteral("The file %1 could not be replaced: %2").arg(target, reason);
+    // buffered write failed. A short write (a full disk) leaves the file's own error unset, so
+    // the system's reason is taken where there is one.
+    const std::function<bool()> steps[] = {
+        [&] { return file.open(QIODevice::WriteOnly); },
+        [&] { return file.write(bytes) == bytes.size() && file.flush(); },
+        [&] { return flushToDisk(file.handle()); },
+        [&] { return file.commit(); },
+    };
+    for (const std::function<bool()> &step : steps) {
+        errno = 0;
+        if (!step()) {
+            const int systemError = errno;
+            return QStringLiteral("The file %1 could not be replaced: %2")
+                .arg(target, systemError ? qt_error_string(systemError) : file.errorString());
+        }
     }
 #ifdef Q_OS_UNIX
     const QString folder = QFileInfo(QFileInfo(target).canonicalFilePath()).absolutePath();

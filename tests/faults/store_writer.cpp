@@ -2,6 +2,8 @@
 //   store_writer <file> loop            save two lists in turn until killed
 //   store_writer <file> save <n> <tag>  load, wait for a line on stdin, then save n events
 //                                       "<tag> <i>" with the last one active, and exit
+//   store_writer <file> where           print the settings file's path
+// A file of "-" is the user's own settings file, found as the program finds it.
 #include "host/QtSettingsStore.h"
 #include "store/EventStore.h"
 
@@ -9,6 +11,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
 using namespace Qt::StringLiterals;
@@ -34,7 +37,14 @@ int main(int argc, char *argv[])
     if (args.size() < 3) {
         return 2;
     }
-    QtSettingsStore settings(args.at(1));
+    const std::unique_ptr<QtSettingsStore> opened = args.at(1) == u"-"_s
+        ? QtSettingsStore::openDefault()
+        : std::make_unique<QtSettingsStore>(args.at(1));
+    QtSettingsStore &settings = *opened;
+    if (args.at(2) == u"where"_s) {
+        std::puts(qPrintable(settings.fileName()));
+        return 0;
+    }
     EventStore store;
     LoadSettings(store, settings);
 

@@ -6,6 +6,7 @@
 #include "TestSeed.h"
 #include "store/EventStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <pwd.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -60,7 +62,11 @@ private slots:
     void damagedFileIsReadAndKeptBeforeTheFirstSave_data();
     void damagedFileIsReadAndKeptBeforeTheFirstSave();
     void unreadableFileIsNeverReplaced();
+    void byteOrderMarkIsNoDamage();
+    void abandonedStagingAndLockFilesGoOnlyOnceOld();
+    void withoutHomeTheUserDatabaseSaysWhere();
     void saveFromAStaleInstanceLeavesExactlyItsList();
+    void staleInstanceRemovingEventsLeavesExactlyItsList();
     void savesOfTwoInstancesNeverMix();
     void readOnlyFolderFailsAndKeepsTheFile();
     void readOnlyFileFailsAndKeepsTheFile();
@@ -104,6 +110,11 @@ void tst_Faults::handWrittenTextsAreReadExactly_data()
                                   "e"_ba
                                << u"Grüße"_s;
     QTest::newRow("windows line end") << "t1=crlf\r"_ba << u"crlf"_s;
+    // QSettings writes a text holding NUL only inside @String(); an escaped NUL elsewhere was
+    // typed as it stands.
+    QTest::newRow("escaped NUL typed by hand") << "t1=a\\0b"_ba << u"a\\0b"_s;
+    QTest::newRow("NUL as QSettings writes it")
+        << "t1=@String(a\\0z)"_ba << u"a"_s + QChar(0) + u"z"_s;
 }
 
 void tst_Faults::handWrittenTextsAreReadExactly()
@@ -172,10 +183,92 @@ void tst_Faults::unreadableFileIsNeverReplaced()
     QVERIFY(writeAll(path() + u"/inside"_s, "precious"));
     const EventStore store = load(path());
     QCOMPARE(store.EventDates, QStringList {BuiltInEventDate()});
+    // Said when the store opens, not only at the first save.
+    QCOMPARE(QtSettingsStore(path()).readError(),
+        u"The file %1 cannot be read: Is a directory"_s.arg(path()));
     const SaveResult saved = save(path(), store, 0);
     QVERIFY(!saved.ok);
     QVERIFY(saved.error.contains(path()));
+    QVERIFY2(saved.error.endsWith(u": Is a directory"_s), qPrintable(saved.error));
     QCOMPARE(readAll(path() + u"/inside"_s), "precious"_ba);
+}
+
+void tst_Faults::byteOrderMarkIsNoDamage()
+{
+    // As some editors write it; the save leaves it out, as QSettings reads it with a warning.
+    QVERIFY(
+        writeAll(path(), "\xef\xbb\xbf[countdown]\nd1=2004-01-19 01:15\nt1=Marked\nActive=1\n"));
+    QtSettingsStore settings(path());
+    QVERIFY(settings.readError().isEmpty());
+    EventStore store;
+    LoadSettings(store, settings);
+    QCOMPARE(store.EventDescriptions.value(1), u"Marked"_s);
+    QCOMPARE(store.ActiveEvent, 1);
+    const SaveResult saved = SaveEventList(
+        settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 1);
+    QVERIFY(saved.ok);
+    QVERIFY(saved.keptCopy.isEmpty());
+    QCOMPARE(entries(m_dir->path()), QStringList {u"Quorvane.conf"_s});
+    QVERIFY(readAll(path()).startsWith("[countdown]\n"));
+    QCOMPARE(load(path()).EventDescriptions, store.EventDescriptions);
+}
+
+void tst_Faults::abandonedStagingAndLockFilesGoOnlyOnceOld()
+{
+    // Left by killed saves: QSaveFile's and earlier versions' staging files, and the lock file
+    // QSettings made. Fresh ones may belong to a save running now in another instance.
+    seedOldFile();
+    const QStringList names = {u"Quorvane.conf.a1B2c3"_s, u".Quorvane.conf.a1B2c3"_s,
+        u".Quorvane.conf.a1B2c3.new"_s, u"Quorvane.conf.lock"_s};
+    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    for (const QString &name : names) {
+        QVERIFY(writeAll(m_dir->filePath(u"old"_s), "x"));
+        QFile file(m_dir->filePath(u"old"_s));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        file.close();
+        QVERIFY(QFile::rename(m_dir->filePath(u"old"_s), m_dir->filePath(name)));
+    }
+    const QStringList fresh = {u"Quorvane.conf.Z9y8X7"_s, u"Quorvane.conf.lock"_s};
+    QVERIFY(save(path(), load(path()), 0).ok);
+    QCOMPARE(entries(m_dir->path()), QStringList {u"Quorvane.conf"_s});
+
+    for (const QString &name : fresh) {
+        QVERIFY(writeAll(m_dir->filePath(name), "x"));
+    }
+    QVERIFY(save(path(), load(path()), 1).ok);
+    QCOMPARE(entries(m_dir->path()),
+        (QStringList {u"Quorvane.conf"_s, u"Quorvane.conf.lock"_s, u"Quorvane.conf.Z9y8X7"_s}));
+}
+
+void tst_Faults::withoutHomeTheUserDatabaseSaysWhere()
+{
+    const auto runWriter
+        = [](const QProcessEnvironment &env, const QStringList &args, QByteArray *out) {
+              QProcess writer;
+              writer.setProcessEnvironment(env);
+              writer.start(QStringLiteral(STORE_WRITER), args);
+              writer.write("\n");
+              writer.closeWriteChannel();
+              const bool done = writer.waitForFinished(10000);
+              *out = writer.readAllStandardOutput() + writer.readAllStandardError();
+              return done && writer.exitStatus() == QProcess::NormalExit ? writer.exitCode() : -1;
+          };
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"HOME"_s);
+    env.remove(u"XDG_CONFIG_HOME"_s);
+    QByteArray out;
+    QCOMPARE(runWriter(env, {u"-"_s, u"where"_s}, &out), 0);
+    const passwd *user = ::getpwuid(::getuid());
+    QVERIFY(user);
+    QCOMPARE(out.trimmed(), QByteArray(user->pw_dir) + "/.config/Quorvane/Quorvane.conf");
+
+    // A HOME that does not exist is not made: the save fails and says why.
+    const QString missing = m_dir->filePath(u"gone"_s);
+    env.insert(u"HOME"_s, missing);
+    QCOMPARE(runWriter(env, {u"-"_s, u"save"_s, u"1"_s, u"X"_s}, &out), 1);
+    QVERIFY2(out.contains("No such file or directory"), out.constData());
+    QVERIFY(!QFileInfo::exists(missing));
 }
 
 void tst_Faults::saveFromAStaleInstanceLeavesExactlyItsList()
@@ -207,6 +300,37 @@ void tst_Faults::saveFromAStaleInstanceLeavesExactlyItsList()
         QVERIFY(!settings.contains(Section, u"d%1"_s.arg(n)));
         QVERIFY(!settings.contains(Section, u"t%1"_s.arg(n)));
     }
+}
+
+void tst_Faults::staleInstanceRemovingEventsLeavesExactlyItsList()
+{
+    // Instance one loaded four events and removes two; meanwhile instance two saved nine.
+    EventStore four;
+    four.resetToBuiltInEvent();
+    for (int i = 1; i <= 4; ++i) {
+        four.appendEvent(u"2030-01-0%1 00:00"_s.arg(i), u"One %1"_s.arg(i));
+    }
+    QVERIFY(save(path(), four, 4).ok);
+    QtSettingsStore one(path());
+    EventStore viewOne;
+    LoadSettings(viewOne, one);
+
+    EventStore nine;
+    nine.resetToBuiltInEvent();
+    for (int i = 1; i <= 9; ++i) {
+        nine.appendEvent(u"2031-01-0%1 00:00"_s.arg(i), u"Two %1"_s.arg(i));
+    }
+    QVERIFY(save(path(), nine, 9).ok);
+
+    QVERIFY(viewOne.removeEvent(1));
+    QVERIFY(viewOne.removeEvent(3));
+    QVERIFY(
+        SaveEventList(one, viewOne.WallpaperPath, viewOne.EventDates, viewOne.EventDescriptions, 4)
+            .ok);
+    LoadSettings(viewOne, one);
+    QCOMPARE(viewOne.EventDescriptions, (QStringList {u"Quorvane"_s, u"One 2"_s, u"One 4"_s}));
+    QCOMPARE(viewOne.ActiveEvent, 2);
+    QCOMPARE(load(path()).EventDescriptions, viewOne.EventDescriptions);
 }
 
 void tst_Faults::savesOfTwoInstancesNeverMix()
@@ -255,6 +379,7 @@ void tst_Faults::readOnlyFolderFailsAndKeepsTheFile()
     const SaveResult saved = save(path(), load(path()), 0);
     QVERIFY(!saved.ok);
     QVERIFY(saved.error.contains(folder));
+    QVERIFY2(saved.error.endsWith(u": Permission denied"_s), qPrintable(saved.error));
     QCOMPARE(readAll(path()), before);
     QCOMPARE(entries(folder), QStringList {u"Quorvane.conf"_s});
 }
@@ -267,6 +392,7 @@ void tst_Faults::readOnlyFileFailsAndKeepsTheFile()
     const SaveResult saved = save(path(), load(path()), 0);
     QVERIFY(!saved.ok);
     QVERIFY(saved.error.contains(u"read-only"_s));
+    QVERIFY2(saved.error.endsWith(u": Permission denied"_s), qPrintable(saved.error));
     QCOMPARE(readAll(path()), before);
 }
 
@@ -305,7 +431,7 @@ void tst_Faults::fullFileSystemFailsAndKeepsTheFile()
         }
         const SaveResult saved = save(file, bigger, 0);
         QVERIFY2(!saved.ok, qPrintable(u"free pages: %1"_s.arg(freePages)));
-        QVERIFY(!saved.error.isEmpty());
+        QVERIFY2(saved.error.endsWith(u": No space left on device"_s), qPrintable(saved.error));
         QCOMPARE(readAll(file), before);
         QCOMPARE(load(file).EventDescriptions.value(1), u"Old"_s);
         QFile::remove(mountPoint + u"/filler"_s);
