@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -82,6 +83,30 @@ private slots:
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("One"));
         QCOMPARE(window->TargetDate(), WindowHarness::dateOf(1));
+    }
+
+    void unreadableSettingsAreSaidBeforeTheCountdownOpens()
+    {
+        // A folder where the file should be cannot be read, by root either.
+        const QString file = h->dir.filePath(QStringLiteral("unreadable.conf"));
+        QVERIFY(QDir().mkpath(file));
+        QtSettingsStore settings(file);
+        EventStore store;
+        qsizetype windowsAtMessage = -1;
+        h->messages.onShow = [&] { windowsAtMessage = shownWindows().size(); };
+        Session unreadable(
+            store, HostServices {settings, h->clock, h->messages, h->files, h->pictures, h->login});
+        unreadable.start();
+        QCOMPARE(h->messages.shown.size(), 1);
+        QCOMPARE(h->messages.shown.first().text,
+            QStringLiteral("The settings could not be read.\r\n\r\nThe file %1 cannot be read: "
+                           "Is a directory")
+                .arg(file));
+        QCOMPARE(h->messages.shown.first().style, MessageBox::Exclamation);
+        QCOMPARE(windowsAtMessage, 0);
+        auto *window = onlyWindow<frmMain>();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), BuiltInEventDescription());
     }
 
     void settingsButtonReplacesTheCountdownWithTheDialog()

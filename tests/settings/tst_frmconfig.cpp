@@ -233,6 +233,61 @@ private slots:
         QCOMPARE(h->store.EventDescriptions, QStringList {QStringLiteral("Quorvane")});
     }
 
+    void builtInEventCannotBeRemovedBesideOtherEvents()
+    {
+        h->seed({QStringLiteral("A"), QStringLiteral("B")}, 0);
+        const QStringList before = h->store.EventDescriptions;
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        QCOMPARE(selected(dialog), 0);
+        click(dialog, "cmdRemove");
+        QCOMPARE(h->messages.shown.size(), 1);
+        QCOMPARE(h->messages.shown.first().text, QStringLiteral("This event cannot be removed!"));
+        QCOMPARE(items(dialog), before);
+        QCOMPARE(h->store.EventDescriptions, before);
+        QCOMPARE(selected(dialog), 0);
+    }
+
+    void okAsksBeforeReplacingAFileChangedElsewhere()
+    {
+        h->seed({QStringLiteral("Mine")}, 1);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
+        dialog.show();
+        // Another program saves after the dialog's settings were read.
+        const QByteArray theirs = "[countdown]\nd1=2030-01-01 00:00\nt1=Theirs\nActive=1\n";
+        QVERIFY(TestFiles::writeAll(h->file, theirs));
+
+        click(dialog, "cmdOk"); // answered "Back to the Dialog"
+        QCOMPARE(h->messages.shown.size(), 1);
+        QCOMPARE(h->messages.shown.first().text,
+            QStringLiteral("The settings file was changed by another program after Quorvane read "
+                           "it:\r\n%1\r\n\r\nSaving replaces those changes with the settings in "
+                           "this dialog.")
+                .arg(h->file));
+        QCOMPARE(h->messages.asked.first(),
+            (QStringList {QStringLiteral("Save Over It"), QStringLiteral("Back to the Dialog")}));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(finished.count(), 0);
+        QCOMPARE(TestFiles::readAll(h->file), theirs);
+
+        h->messages.answers = {true};
+        click(dialog, "cmdOk");
+        QCOMPARE(h->messages.shown.size(), 2);
+        QCOMPARE(finishes(finished), QList<bool> {true});
+        QVERIFY(h->onDisk().contains(QStringLiteral("t1=Mine")));
+    }
+
+    void okAsksNothingWhenOnlyThisProgramWrote()
+    {
+        h->seed({QStringLiteral("Mine")}, 1);
+        for (int visit = 0; visit < 2; ++visit) {
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+            click(dialog, "cmdOk");
+            LoadSettings(h->store, h->settings);
+        }
+        QVERIFY(h->messages.shown.isEmpty());
+    }
+
     void longTextsAreCutInTheListAndSavedWhole()
     {
         const QString huge(4 << 20, u'x');

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // Records every message box instead of showing it; answers questions as queued by the test,
 // with the second answer when none is queued.
 class ScriptedMessageBox final : public MessageBox
@@ -19,6 +21,9 @@ public:
     void show(const QString &text, Style style, const QString &title = QString()) override
     {
         shown.append({text, style, title.isEmpty() ? applicationTitle() : title});
+        if (onShow) {
+            onShow();
+        }
     }
 
     bool ask(const QString &text, const QString &firstAnswer, const QString &secondAnswer,
@@ -32,4 +37,5 @@ public:
     QList<Shown> shown; // questions too
     QList<QStringList> asked; // the two answers offered by each question
     QList<bool> answers; // true: the first answer
+    std::function<void()> onShow; // runs as each box shows, to look at the windows then
 };
