@@ -238,7 +238,9 @@ SaveResult QtSettingsStore::commitToFile()
     if (markedReadOnly(m_path)) {
         return failed(QStringLiteral("The file %1 is read-only.").arg(m_path));
     }
-    removeAbandonedStagingFiles(dirPath, targetInfo.fileName());
+    // Saves stage beside a link's target.
+    const QFileInfo real(targetInfo.isSymLink() ? targetInfo.symLinkTarget() : m_path);
+    removeAbandonedStagingFiles(real.absolutePath(), real.fileName());
 
     // The file as it is now: another instance may have saved since this one read it.
     const std::optional<QByteArray> file = targetInfo.exists() ? readFile(m_path) : QByteArray();
