@@ -256,11 +256,9 @@ SaveResult QtSettingsStore::commitToFile()
     if (m_file.isDamaged()) {
         // Keep what could not be read completely before the save replaces it.
         keptCopy = datedCopyName(m_path);
-        QSaveFile copy(keptCopy);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(m_file.bytes()) != m_file.bytes().size()
-            || !copy.commit()) {
+        if (const QString error = replaceFile(keptCopy, m_file.bytes()); !error.isEmpty()) {
             return failed(QStringLiteral("The damaged file %1 could not be kept as %2: %3")
-                              .arg(m_path, keptCopy, copy.errorString()));
+                              .arg(m_path, keptCopy, error));
         }
     }
     if (const QString error = replaceFile(m_path, replacement); !error.isEmpty()) {
