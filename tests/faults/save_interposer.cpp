@@ -54,12 +54,14 @@ extern "C" int fsync(int fd)
     return real<int (*)(int)>("fsync")(fd);
 }
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): libc names are reserved
 extern "C" int fdatasync(int fd)
 {
     note("flush", inodeOf(fd));
     return real<int (*)(int)>("fdatasync")(fd);
 }
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): libc names are reserved
 extern "C" int rename(const char *from, const char *to)
 {
     struct stat info
