@@ -238,7 +238,9 @@ SaveResult QtSettingsStore::commitToFile()
     if (markedReadOnly(m_path)) {
         return failed(QStringLiteral("The file %1 is read-only.").arg(m_path));
     }
-    removeAbandonedStagingFiles(dirPath, targetInfo.fileName());
+    // Saves stage beside a link's target.
+    const QFileInfo real(targetInfo.isSymLink() ? targetInfo.symLinkTarget() : m_path);
+    removeAbandonedStagingFiles(real.absolutePath(), real.fileName());
 
     // The file as it is now: another instance may have saved since this one read it.
     const std::optional<QByteArray> file = targetInfo.exists() ? readFile(m_path) : QByteArray();
@@ -254,11 +256,9 @@ SaveResult QtSettingsStore::commitToFile()
     if (m_file.isDamaged()) {
         // Keep what could not be read completely before the save replaces it.
         keptCopy = datedCopyName(m_path);
-        QSaveFile copy(keptCopy);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(m_file.bytes()) != m_file.bytes().size()
-            || !copy.commit()) {
+        if (const QString error = replaceFile(keptCopy, m_file.bytes()); !error.isEmpty()) {
             return failed(QStringLiteral("The damaged file %1 could not be kept as %2: %3")
-                              .arg(m_path, keptCopy, copy.errorString()));
+                              .arg(m_path, keptCopy, error));
         }
     }
     if (const QString error = replaceFile(m_path, replacement); !error.isEmpty()) {
