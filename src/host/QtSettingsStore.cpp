@@ -345,7 +345,9 @@ SaveResult QtSettingsStore::commitToFile()
         return failed(
             QStringLiteral("The file %1 is read-only: %2").arg(m_path, permissionDenied()));
     }
-    removeAbandonedStagingFiles(dirPath, targetInfo.fileName());
+    // Saves stage beside a link's target.
+    const QFileInfo real(targetInfo.isSymLink() ? targetInfo.symLinkTarget() : m_path);
+    removeAbandonedStagingFiles(real.absolutePath(), real.fileName());
 
     // The file as it is now: another instance may have saved since this one read it.
     FileRead now = readFile(m_path);
@@ -361,11 +363,9 @@ SaveResult QtSettingsStore::commitToFile()
     if (m_file.isDamaged()) {
         // Keep what could not be read completely before the save replaces it.
         keptCopy = datedCopyName(m_path);
-        QSaveFile copy(keptCopy);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(m_file.bytes()) != m_file.bytes().size()
-            || !copy.commit()) {
+        if (const QString error = replaceFile(keptCopy, m_file.bytes()); !error.isEmpty()) {
             return failed(QStringLiteral("The damaged file %1 could not be kept as %2: %3")
-                              .arg(m_path, keptCopy, copy.errorString()));
+                              .arg(m_path, keptCopy, error));
         }
     }
     if (const QString error = replaceFile(m_path, replacement); !error.isEmpty()) {

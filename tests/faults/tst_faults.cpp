@@ -15,8 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +50,43 @@ SaveResult save(const QString &path, const EventStore &store, int selected)
         settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, selected);
 }
 
+// A real process that saves 30 events to the file, with every flush to disk and every rename
+// logged to log and, when kill is set, killed with SIGKILL at the rename onto the file. Returns
+// its exit code, Killed, or NotRun when it did not start.
+constexpr int Killed = -1, NotRun = -2;
+int saveWatched(const QString &file, const QString &log, bool kill)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"LD_PRELOAD"_s, QStringLiteral(SAVE_INTERPOSER));
+    env.insert(u"QUORVANE_SAVE_LOG"_s, log);
+    env.insert(u"QUORVANE_KILL_AT_RENAME"_s, kill ? file : QString());
+    // The sanitizers' runtime is then not the first library loaded, which is meant here.
+    env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
+    QProcess writer;
+    writer.setProcessEnvironment(env);
+    writer.start(QStringLiteral(STORE_WRITER), {file, u"save"_s, u"30"_s, u"New"_s});
+    if (!writer.waitForReadyRead(10000)) {
+        return NotRun;
+    }
+    writer.write("\n");
+    writer.waitForFinished(10000);
+    return writer.exitStatus() == QProcess::CrashExit ? Killed : writer.exitCode();
+}
+
+// "flush <inode>" and "rename <inode>" lines, in the order they happened.
+QStringList steps(const QString &log)
+{
+    return QString::fromUtf8(readAll(log)).split(u'\n', Qt::SkipEmptyParts);
+}
+
+QString inodeOf(const QString &path)
+{
+    struct stat info
+    { };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? QString::number(info.st_ino)
+                                                                   : QString();
+}
+
 } // namespace
 
 class tst_Faults final : public QObject
@@ -72,6 +111,8 @@ private slots:
     void readOnlyFileFailsAndKeepsTheFile();
     void fullFileSystemFailsAndKeepsTheFile();
     void killedSavesLeaveTheOldOrTheNewFile();
+    void killedAtTheRenameLeavesTheWholeOldFile();
+    void saveFlushesTheFolderAfterTheRename();
 
 private:
     QString path() const { return m_dir->filePath(u"Quorvane.conf"_s); }
@@ -475,6 +516,32 @@ void tst_Faults::killedSavesLeaveTheOldOrTheNewFile()
     }
     // Kills that all came before the first save finished would have checked nothing.
     QVERIFY(listsChecked > 0);
+}
+
+void tst_Faults::killedAtTheRenameLeavesTheWholeOldFile()
+{
+    seedOldFile();
+    const QByteArray before = readAll(path());
+    const QString log = m_dir->filePath(u"save.log"_s);
+    QCOMPARE(saveWatched(path(), log, true), Killed);
+    QCOMPARE(readAll(path()), before);
+    // The new file it was about to rename had been flushed to disk.
+    const QStringList done = steps(log);
+    QVERIFY(!done.isEmpty() && done.last().startsWith(u"rename "_s));
+    QVERIFY(done.contains(u"flush "_s + done.last().section(u' ', 1)));
+}
+
+void tst_Faults::saveFlushesTheFolderAfterTheRename()
+{
+    seedOldFile();
+    const QString log = m_dir->filePath(u"save.log"_s);
+    QCOMPARE(saveWatched(path(), log, false), 0);
+    QCOMPARE(load(path()).EventDescriptions.value(30), u"New 30"_s);
+    const QStringList done = steps(log);
+    const auto rename = std::find_if(
+        done.cbegin(), done.cend(), [](const QString &step) { return step.startsWith(u"rename"); });
+    QVERIFY(rename != done.cend());
+    QVERIFY(std::find(rename, done.cend(), u"flush "_s + inodeOf(m_dir->path())) != done.cend());
 }
 
 QTEST_GUILESS_MAIN(tst_Faults)

@@ -33,6 +33,8 @@ private slots:
     void valuesReadBackAsWrittenThroughQSettingsToo();
     void saveChangesOnlyTheKeysItWrites();
     void qsettingsReadsSavedKeysAfterALineItWouldContinue();
+    void saveKeepsTheFilePermissions();
+    void saveWritesThroughALinkInTheTargetsFolder();
 
 private:
     QString path() const { return m_dir->filePath(u"cfg/Quorvane.conf"_s); }
@@ -227,6 +229,38 @@ void tst_QtSettingsStore::qsettingsReadsSavedKeysAfterALineItWouldContinue()
     QCOMPARE(read.value(u"a/size"_s).toString(), u"5\" screen"_s);
     QCOMPARE(read.value(u"a/path"_s).toString(), u"C:\\dir\\"_s);
     QCOMPARE(QtSettingsStore(path()).get(u"a"_s, u"path"_s), u"C:\\dir\\"_s);
+}
+
+void tst_QtSettingsStore::saveKeepsTheFilePermissions()
+{
+    seedOldFile();
+    const QFileDevice::Permissions shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+        | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(path(), shared));
+    const QFileDevice::Permissions before = QFile::permissions(path());
+    QtSettingsStore store(path());
+    store.save(Section, u"t1"_s, u"New"_s);
+    QVERIFY(store.commit().ok);
+    QCOMPARE(QFile::permissions(path()), before);
+}
+
+void tst_QtSettingsStore::saveWritesThroughALinkInTheTargetsFolder()
+{
+    // Settings kept in a folder of dotfiles and linked from where the program looks.
+    const QString dotfiles = m_dir->filePath(u"dotfiles"_s);
+    QVERIFY(QDir().mkpath(dotfiles) && QDir().mkpath(m_dir->filePath(u"cfg"_s)));
+    const QString real = dotfiles + u"/Quorvane.conf"_s;
+    QVERIFY(writeAll(real, "[countdown]\nd1=2004-01-19 01:15\nt1=Old\n"));
+    QVERIFY(QFile::link(real, path()));
+    QtSettingsStore store(path());
+    QCOMPARE(store.get(Section, u"t1"_s), u"Old"_s);
+    store.save(Section, u"t1"_s, u"New"_s);
+    QVERIFY(store.commit().ok);
+
+    QVERIFY(QFileInfo(path()).isSymLink());
+    QCOMPARE(QtSettingsStore(real).get(Section, u"t1"_s), u"New"_s);
+    QCOMPARE(entries(dotfiles), QStringList {u"Quorvane.conf"_s});
+    QCOMPARE(entries(m_dir->filePath(u"cfg"_s)), QStringList {u"Quorvane.conf"_s});
 }
 
 QTEST_GUILESS_MAIN(tst_QtSettingsStore)
