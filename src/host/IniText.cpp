@@ -176,20 +176,37 @@ IniText::IniText(QByteArray bytes)
     m_damaged = !m_bytes.isEmpty()
         && (!m_bytes.endsWith('\n') || m_bytes.contains('\0') || !isUtf8(m_bytes));
     QString section;
+    qsizetype number = -1;
+    const auto enter = [&](const QString &name) {
+        section = name;
+        number = m_sectionNumbers.value(section, m_sectionNumbers.size());
+        m_sectionNumbers.insert(section, number);
+    };
+    enter(QString());
     forEachLine(m_bytes, [&](const Line &line) {
         if (line.kind == Line::Unparsable) {
             m_damaged = true;
         } else if (line.kind == Line::Section) {
-            section = QString::fromUtf8(line.name);
+            enter(QString::fromUtf8(line.name));
             m_sectionEnds.insert(section, line.end);
         } else if (line.kind == Line::Key) {
             const qsizetype start
                 = line.value.isEmpty() ? 0 : line.value.data() - m_bytes.constData();
-            m_values.insert(
-                {section, QString::fromUtf8(line.name)}, {line.start, start, line.value.size()});
+            m_values.insert({number, line.name}, {line.start, start, line.value.size()});
             m_sectionEnds.insert(section, line.end);
         }
     });
+}
+
+const IniText::Span *IniText::find(const QString &section, const QString &key) const
+{
+    const qsizetype number = m_sectionNumbers.value(section, -1);
+    if (number < 0) {
+        return nullptr;
+    }
+    const QByteArray name = key.toUtf8();
+    const auto it = m_values.constFind({number, name});
+    return it == m_values.cend() ? nullptr : &*it;
 }
 
 QString IniText::escaped(const QString &value)
@@ -234,19 +251,20 @@ QString IniText::valueOf(const QString &raw)
 
 std::optional<QString> IniText::value(const QString &section, const QString &key) const
 {
-    const auto it = m_values.constFind({section, key});
-    if (it == m_values.cend()) {
+    const Span *found = find(section, key);
+    if (!found) {
         return std::nullopt;
     }
-    return valueOf(QString::fromUtf8(QByteArrayView(m_bytes).sliced(it->start, it->size)));
+    return valueOf(QString::fromUtf8(QByteArrayView(m_bytes).sliced(found->start, found->size)));
 }
 
 QStringList IniText::keys(const QString &section) const
 {
     QStringList out;
+    const qsizetype number = m_sectionNumbers.value(section, -1);
     for (auto it = m_values.cbegin(); it != m_values.cend(); ++it) {
-        if (it.key().first == section) {
-            out.append(it.key().second);
+        if (it.key().section == number) {
+            out.append(QString::fromUtf8(it.key().name));
         }
     }
     return out;
@@ -256,7 +274,7 @@ QByteArray IniText::rewritten(const Changes &changes) const
 {
     QMap<QString, QByteArray> newKeys; // the lines of keys the file does not hold, by section
     for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
-        if (it->has_value() && !m_values.contains(it.key())) {
+        if (it->has_value() && !find(it.key().first, it.key().second)) {
             appendKeyLine(newKeys[it.key().first], it.key().second, **it);
         }
     }
@@ -276,7 +294,7 @@ QByteArray IniText::rewritten(const Changes &changes) const
                 const std::optional<QString> value
                     = change != changes.cend() ? *change : valueOf(QString::fromUtf8(line.value));
                 // Only the last line that sets the key counts; the others go.
-                if (value && m_values.value(key).line == line.start) {
+                if (value && find(key.first, key.second)->line == line.start) {
                     appendKeyLine(out, key.second, *value);
                 }
             } else {

@@ -49,8 +49,26 @@ private:
         qsizetype size = 0;
     };
 
+    // A key as the file spells it: its section's number and its name's bytes in m_bytes, so
+    // that a file of many keys costs no string of its own per key.
+    struct Name
+    {
+        qsizetype section = -1;
+        QByteArrayView name;
+        friend bool operator==(const Name &a, const Name &b)
+        {
+            return a.section == b.section && a.name == b.name;
+        }
+        friend size_t qHash(const Name &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.section, key.name);
+        }
+    };
+    const Span *find(const QString &section, const QString &key) const;
+
     QByteArray m_bytes;
-    QHash<Key, Span> m_values; // the last line that sets each key
+    QHash<QString, qsizetype> m_sectionNumbers;
+    QHash<Name, Span> m_values; // the last line that sets each key
     QHash<QString, qsizetype> m_sectionEnds; // section -> end of its last header or key line
     bool m_damaged = false;
 };
