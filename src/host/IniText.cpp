@@ -258,16 +258,15 @@ std::optional<QString> IniText::value(const QString &section, const QString &key
     return valueOf(QString::fromUtf8(QByteArrayView(m_bytes).sliced(found->start, found->size)));
 }
 
-QStringList IniText::keys(const QString &section) const
+void IniText::forEachKey(
+    const QString &section, const std::function<void(const QString &key)> &visit) const
 {
-    QStringList out;
     const qsizetype number = m_sectionNumbers.value(section, -1);
     for (auto it = m_values.cbegin(); it != m_values.cend(); ++it) {
         if (it.key().section == number) {
-            out.append(QString::fromUtf8(it.key().name));
+            visit(QString::fromUtf8(it.key().name));
         }
     }
-    return out;
 }
 
 QByteArray IniText::rewritten(const Changes &changes) const

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -33,7 +34,8 @@ public:
     bool isDamaged() const { return m_damaged; }
     // The value on the last line that sets the key, which is the one QSettings reads.
     std::optional<QString> value(const QString &section, const QString &key) const;
-    QStringList keys(const QString &section) const;
+    void forEachKey(
+        const QString &section, const std::function<void(const QString &key)> &visit) const;
 
     // The file with the changes: a changed key is written on the last line that sets it, a new
     // key after the last key of its section, and every other line is kept as it is. A damaged

@@ -224,27 +224,29 @@ bool QtSettingsStore::contains(const QString &section, const QString &key) const
                     : m_file.value(section, key).has_value();
 }
 
-QStringList QtSettingsStore::keys(const QString &section) const
+void QtSettingsStore::forEachKey(
+    const QString &section, const std::function<void(const QString &key)> &visit) const
 {
-    QStringList found;
+    const auto unlessStaged = [&](const QString &key) {
+        if (!m_pending.contains({section, key})) {
+            visit(key);
+        }
+    };
     if (m_native) {
         m_native->beginGroup(section);
-        found = m_native->childKeys();
+        const QStringList keys = m_native->childKeys();
         m_native->endGroup();
+        for (const QString &key : keys) {
+            unlessStaged(key);
+        }
     } else {
-        found = m_file.keys(section);
+        m_file.forEachKey(section, unlessStaged);
     }
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
-        if (it.key().first != section) {
-            continue;
-        }
-        if (!it->has_value()) {
-            found.removeAll(it.key().second);
-        } else if (!found.contains(it.key().second)) {
-            found.append(it.key().second);
+        if (it.key().first == section && it->has_value()) {
+            visit(it.key().second);
         }
     }
-    return found;
 }
 
 bool QtSettingsStore::changedElsewhere() const
@@ -281,26 +283,26 @@ SaveResult QtSettingsStore::commit()
     return result;
 }
 
-void QtSettingsStore::stageStaleRemovals(
-    const std::function<QStringList(const QString &section)> &keysOf)
+void QtSettingsStore::stageStaleRemovals(const KeySource &keysOf)
 {
     for (const StaleRule &rule : std::as_const(m_staleRules)) {
-        const QStringList keys = keysOf(rule.section);
-        for (const QString &key : keys) {
+        keysOf(rule.section, [&](const QString &key) {
             if (rule.isStale(key) && !m_pending.contains({rule.section, key})) {
                 m_pending.insert({rule.section, key}, std::nullopt);
             }
-        }
+        });
     }
 }
 
 SaveResult QtSettingsStore::commitNative()
 {
-    stageStaleRemovals([this](const QString &section) {
+    stageStaleRemovals([this](const QString &section, const auto &visit) {
         m_native->beginGroup(section);
-        QStringList keys = m_native->childKeys();
+        const QStringList keys = m_native->childKeys();
         m_native->endGroup();
-        return keys;
+        for (const QString &key : keys) {
+            visit(key);
+        }
     });
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
         const QString key = it.key().first + QLatin1Char('/') + it.key().second;
@@ -356,7 +358,8 @@ SaveResult QtSettingsStore::commitToFile()
                           .arg(m_path, now.error));
     }
     use(std::move(*now.bytes));
-    stageStaleRemovals([this](const QString &section) { return m_file.keys(section); });
+    stageStaleRemovals(
+        [this](const QString &section, const auto &visit) { m_file.forEachKey(section, visit); });
     const QByteArray replacement = m_file.rewritten(m_pending);
 
     QString keptCopy;

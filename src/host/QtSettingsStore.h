@@ -36,7 +36,8 @@ public:
     QString get(const QString &section, const QString &key,
         const QString &defaultValue = QString()) const override;
     bool contains(const QString &section, const QString &key) const override;
-    QStringList keys(const QString &section) const override;
+    void forEachKey(const QString &section,
+        const std::function<void(const QString &key)> &visit) const override;
     void save(const QString &section, const QString &key, const QString &value) override;
     void remove(const QString &section, const QString &key) override;
     void removeStale(
@@ -56,7 +57,9 @@ private:
 
     explicit QtSettingsStore(std::unique_ptr<QSettings> native);
     // Stages the removals the stale rules ask for among the keys the store holds now.
-    void stageStaleRemovals(const std::function<QStringList(const QString &section)> &keysOf);
+    using KeySource = std::function<void(
+        const QString &section, const std::function<void(const QString &key)> &visit)>;
+    void stageStaleRemovals(const KeySource &keysOf);
     SaveResult commitToFile();
     SaveResult commitNative();
     void use(QByteArray file);

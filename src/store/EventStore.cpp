@@ -87,14 +87,13 @@ void LoadSettings(EventStore &store, const SettingsStore &settings)
     // deleted by hand) or a date left empty is passed over, and the next save numbers the rest
     // from 1 without gaps.
     QList<qint64> numbers;
-    const QStringList keys = settings.keys(sec);
-    for (const QString &key : keys) {
+    settings.forEachKey(sec, [&numbers](const QString &key) {
         if (key.startsWith(QLatin1Char('d'))) {
             if (const std::optional<qint64> n = eventKeyNumber(key)) {
                 numbers.append(*n);
             }
         }
-    }
+    });
     std::sort(numbers.begin(), numbers.end());
 
     store.resetToBuiltInEvent();

@@ -24,10 +24,11 @@ public:
         log.append(QStringLiteral("contains ") + key);
         return m_inner.contains(section, key);
     }
-    QStringList keys(const QString &section) const override
+    void forEachKey(
+        const QString &section, const std::function<void(const QString &key)> &visit) const override
     {
         log.append(QStringLiteral("keys ") + section);
-        return m_inner.keys(section);
+        m_inner.forEachKey(section, visit);
     }
     void save(const QString &section, const QString &key, const QString &value) override
     {
