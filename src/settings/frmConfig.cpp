@@ -190,10 +190,6 @@ void frmConfig::Form_Load()
     if (!m_store.isValidIndex(active)) {
         return;
     }
-    if (m_store.isLiveEvent(active)) {
-        m_openedActive = EventStore::Event {
-            m_store.EventDates.at(active), m_store.EventDescriptions.at(active)};
-    }
     // Selection shows the date, or moves to the built-in event when this one is removed.
     m_cboEvents->setCurrentIndex(active);
 }
@@ -243,9 +239,13 @@ void frmConfig::cmdRemove_Click()
         return;
     }
 
+    const std::optional<EventStore::Event> held = m_store.removeEvent(index);
+    if (!held) {
+        return;
+    }
+    m_removed.append({index, *held});
     m_cboEvents->setItemText(
         index, m_cboEvents->itemText(index) + QStringLiteral(" [to be removed]"));
-    m_store.removeEvent(index);
     m_cboEvents->setCurrentIndex(index - 1);
 }
 
@@ -273,12 +273,13 @@ void frmConfig::cmdOk_Click()
 
 void frmConfig::cmdCancel_Click()
 {
-    // Edits of the list stay in memory until the next OK, but the countdown must not open on
-    // a removed event: the active one gets its entry back.
-    const qint32 active = m_store.ActiveEvent;
-    if (m_openedActive && !m_store.isLiveEvent(active)
-        && m_store.restoreEvent(active, *m_openedActive)) {
-        m_cboEvents->setItemText(active, m_openedActive->description);
+    // Cancel takes back this visit's removals, newest first, so that a later OK cannot delete
+    // what the user cancelled. Added events stay in memory until the next OK.
+    while (!m_removed.isEmpty()) {
+        const auto [index, event] = m_removed.takeLast();
+        if (m_store.restoreEvent(index, event)) {
+            m_cboEvents->setItemText(int(index), event.description);
+        }
     }
     close();
     emit dialogFinished(false);

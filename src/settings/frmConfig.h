@@ -52,8 +52,8 @@ private:
     MessageBox &m_messages;
     FileDialog &m_fileDialog;
 
-    // The active event as it stood when the dialog opened, restored by Cancel if removed.
-    std::optional<EventStore::Event> m_openedActive;
+    // Every entry removed during this visit, in order, with what it held: Cancel puts them back.
+    QList<std::pair<qint64, EventStore::Event>> m_removed;
 
     // The file-open dialog's settings; it remembers the last chosen file for this visit.
     FileDialog::Request m_dlgWallpaper;

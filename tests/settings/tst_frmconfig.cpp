@@ -309,20 +309,48 @@ private slots:
         QCOMPARE(finishes(finished), QList<bool> {true});
     }
 
-    void cancelRestoresRemovedActiveEventOnly()
+    void cancelPutsBackEveryRemovalSoALaterOkKeepsThem()
     {
-        h->seed({QStringLiteral("A"), QStringLiteral("B")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
-        QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
-        click(dialog, "cmdRemove");
-        click(dialog, "cmdRemove");
-        click(dialog, "cmdCancel");
-        QCOMPARE(h->store.EventDates.at(2), WindowHarness::dateOf(2));
+        h->seed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}, 3);
+        const QStringList before = h->onDisk();
+        {
+            frmConfig dialog(h->store, h->settings, h->messages, h->files);
+            QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
+            click(dialog, "cmdRemove");
+            click(dialog, "cmdRemove");
+            child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(1);
+            click(dialog, "cmdRemove");
+            addEvent(dialog, QStringLiteral("New"), QStringLiteral("2005-05-05 05:05"));
+            click(dialog, "cmdCancel");
+            QCOMPARE(finishes(finished), QList<bool> {false});
+        }
         QCOMPARE(h->store.EventDescriptions,
-            (QStringList {QStringLiteral("Quorvane"), QString(), QStringLiteral("B")}));
-        QCOMPARE(items(dialog).at(2), QStringLiteral("B"));
-        QCOMPARE(h->store.countdownIndex(), 2);
-        QCOMPARE(finishes(finished), QList<bool> {false});
+            (QStringList {QStringLiteral("Quorvane"), QStringLiteral("A"), QStringLiteral("B"),
+                QStringLiteral("C"), QStringLiteral("New")}));
+        QCOMPARE(h->store.EventDates.mid(1, 3),
+            (QStringList {
+                WindowHarness::dateOf(1), WindowHarness::dateOf(2), WindowHarness::dateOf(3)}));
+        QCOMPARE(h->store.countdownIndex(), 3);
+        QCOMPARE(h->onDisk(), before);
+
+        // The next visit shows them unmarked, and its OK (here for the wallpaper) keeps them.
+        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        QCOMPARE(items(dialog),
+            (QStringList {QStringLiteral("Quorvane"), QStringLiteral("A"), QStringLiteral("B"),
+                QStringLiteral("C"), QStringLiteral("New")}));
+        QCOMPARE(selected(dialog), 3);
+        const QString picture = h->dir.filePath(QStringLiteral("sea.bmp"));
+        QVERIFY(QImage(QSize(8, 8), QImage::Format_RGB32).save(picture));
+        h->files.answerWithFile(picture);
+        click(dialog, "optWallpaperCustom");
+        click(dialog, "cmdOk");
+        QCOMPARE(h->onDisk(),
+            (QStringList {QStringLiteral("Active=3"), QStringLiteral("Wallpaper=") + picture,
+                QStringLiteral("d1=") + WindowHarness::dateOf(1),
+                QStringLiteral("d2=") + WindowHarness::dateOf(2),
+                QStringLiteral("d3=") + WindowHarness::dateOf(3),
+                QStringLiteral("d4=2005-05-05 05:05"), QStringLiteral("t1=A"),
+                QStringLiteral("t2=B"), QStringLiteral("t3=C"), QStringLiteral("t4=New")}));
     }
 
     void refusedSaveKeepsDialogOpenWithEverything()
