@@ -1,5 +1,6 @@
 #include "settings/frmConfig.h"
 
+#include "countdown/Readout.h"
 #include "host/MessageBox.h"
 #include "settings/OptionButton.h"
 #include "store/DateShape.h"
@@ -22,6 +23,35 @@ QString invalidDateText()
                "The date you have entered is not valid. Please use the following syntax:")
         + CrLf + QStringLiteral("YYYY-MM-DD HH:MIN") + CrLf + CrLf + QStringLiteral("Examples:")
         + CrLf + QStringLiteral("2003-12-03 14:00") + CrLf + QStringLiteral("2004-01-19 01:15");
+}
+
+// What is wrong with a date text of the right shape that names no real moment; empty when it
+// names one.
+QString impossibleDateReason(const QString &date)
+{
+    const auto number = [&date](qsizetype from, qsizetype count) {
+        return QString::number(date.mid(from, count).toInt());
+    };
+    static const char *const monthNames[] = {"January", "February", "March", "April", "May", "June",
+        "July", "August", "September", "October", "November", "December"};
+    switch (FindDateTextFault(date)) {
+    case DateTextFault::None:
+    case DateTextFault::Shape:
+        return QString();
+    case DateTextFault::Year:
+        return QStringLiteral("There is no year 0.");
+    case DateTextFault::Month:
+        return QStringLiteral("There is no month %1.").arg(number(5, 2));
+    case DateTextFault::Day:
+        return QStringLiteral("%1 %2 has no day %3.")
+            .arg(QLatin1String(monthNames[date.mid(5, 2).toInt() - 1]), number(0, 4), number(8, 2));
+    case DateTextFault::Hour:
+        return QStringLiteral("There is no hour %1. Hours run from 00 to 23.").arg(number(11, 2));
+    case DateTextFault::Minute:
+        return QStringLiteral("There is no minute %1. Minutes run from 00 to 59.")
+            .arg(number(14, 2));
+    }
+    return QString();
 }
 
 QFont dialogFont()
@@ -213,6 +243,13 @@ void frmConfig::cmdAdd_Click()
     const QString date = m_txtDate->text();
     if (!MatchesDateShape(date)) {
         m_messages.show(invalidDateText(), MessageBox::Stop, QStringLiteral("Invalid syntax"));
+        return;
+    }
+    // The countdown could not show a date that does not exist: say what is wrong with it.
+    const QString reason = impossibleDateReason(date);
+    if (!reason.isEmpty()) {
+        m_messages.show(reason + CrLf + CrLf + QStringLiteral("Please enter a date that exists."),
+            MessageBox::Stop, QStringLiteral("Invalid date"));
         return;
     }
     const QString description = m_txtDescription->text();

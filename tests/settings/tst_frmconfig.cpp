@@ -162,6 +162,10 @@ private slots:
         child<QLineEdit>(dialog, "txtDate")->setText(QStringLiteral("2003-13-45 99:99"));
         click(dialog, "cmdAdd");
         QCOMPARE(h->messages.shown.size(), 3);
+        QCOMPARE(h->messages.shown.last().title, QStringLiteral("Invalid date"));
+        child<QLineEdit>(dialog, "txtDate")->setText(QStringLiteral("2003-12-03 14:00"));
+        click(dialog, "cmdAdd");
+        QCOMPARE(h->messages.shown.size(), 4);
         QCOMPARE(h->messages.shown.last().text, QStringLiteral("Please enter a description"));
         QCOMPARE(h->messages.shown.last().style, MessageBox::Exclamation);
         QCOMPARE(h->messages.shown.last().title, QStringLiteral("Quorvane"));
@@ -172,16 +176,53 @@ private slots:
     {
         h->seed({QStringLiteral("One")}, 0);
         frmConfig dialog(h->store, h->settings, h->messages, h->files);
-        addEvent(dialog, QStringLiteral(" "), QStringLiteral("2003-13-45 99:99"));
+        addEvent(dialog, QStringLiteral(" "), QStringLiteral("2004-02-29 23:59"));
         QVERIFY(h->messages.shown.isEmpty());
-        QCOMPARE(h->store.EventDates.last(), QStringLiteral("2003-13-45 99:99"));
+        QCOMPARE(h->store.EventDates.last(), QStringLiteral("2004-02-29 23:59"));
         QCOMPARE(h->store.EventDescriptions.last(), QStringLiteral(" "));
         QCOMPARE(items(dialog).last(), QStringLiteral(" "));
         QCOMPARE(selected(dialog), 2);
-        QCOMPARE(text(dialog, "lblDate"), QStringLiteral("2003-13-45 99:99"));
+        QCOMPARE(text(dialog, "lblDate"), QStringLiteral("2004-02-29 23:59"));
         QCOMPARE(text(dialog, "txtDate"), QString());
         QCOMPARE(text(dialog, "txtDescription"), QString());
         QCOMPARE(h->store.ActiveEvent, 0);
+    }
+
+    void dateNamingNoRealMomentIsRefusedWithWhatIsWrong_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("30 February")
+            << QStringLiteral("2030-02-30 12:00") << QStringLiteral("February 2030 has no day 30.");
+        QTest::newRow("29 February, no leap year")
+            << QStringLiteral("2031-02-29 12:00") << QStringLiteral("February 2031 has no day 29.");
+        QTest::newRow("day 0") << QStringLiteral("2030-04-00 12:00")
+                               << QStringLiteral("April 2030 has no day 0.");
+        QTest::newRow("month 13") << QStringLiteral("2030-13-01 00:00")
+                                  << QStringLiteral("There is no month 13.");
+        QTest::newRow("year 0") << QStringLiteral("0000-01-01 00:00")
+                                << QStringLiteral("There is no year 0.");
+        QTest::newRow("hour 24") << QStringLiteral("2030-01-01 24:00")
+                                 << QStringLiteral("There is no hour 24. Hours run from 00 to 23.");
+        QTest::newRow("minute 60")
+            << QStringLiteral("2030-01-01 00:60")
+            << QStringLiteral("There is no minute 60. Minutes run from 00 to 59.");
+    }
+    void dateNamingNoRealMomentIsRefusedWithWhatIsWrong()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, reason);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        addEvent(dialog, QStringLiteral("Trip"), date);
+        QCOMPARE(h->messages.shown.size(), 1);
+        QCOMPARE(h->messages.shown.first().text,
+            reason + QStringLiteral("\r\n\r\nPlease enter a date that exists."));
+        QCOMPARE(h->messages.shown.first().title, QStringLiteral("Invalid date"));
+        QCOMPARE(h->messages.shown.first().style, MessageBox::Stop);
+        QCOMPARE(h->store.EventDates.size(), 1);
+        QCOMPARE(items(dialog).size(), 1);
+        QCOMPARE(text(dialog, "txtDate"), date);
+        QCOMPARE(text(dialog, "txtDescription"), QStringLiteral("Trip"));
     }
 
     void enterAddsAndEscapeDoesNothing()
