@@ -4,6 +4,7 @@
 #include "host/MessageBox.h"
 #include "settings/OptionButton.h"
 #include "store/DateShape.h"
+#include "store/OneLineText.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -252,7 +253,8 @@ void frmConfig::cmdAdd_Click()
             MessageBox::Stop, QStringLiteral("Invalid date"));
         return;
     }
-    const QString description = m_txtDescription->text();
+    // Pasted line breaks and tabs would break the countdown's title and widen the list.
+    const QString description = OneLineText(m_txtDescription->text());
     if (description.isEmpty()) {
         m_messages.show(QStringLiteral("Please enter a description"), MessageBox::Exclamation);
         return;

@@ -3,6 +3,7 @@
 #include "WindowHarness.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,6 +224,21 @@ private slots:
         QCOMPARE(items(dialog).size(), 1);
         QCOMPARE(text(dialog, "txtDate"), date);
         QCOMPARE(text(dialog, "txtDescription"), QStringLiteral("Trip"));
+    }
+
+    void pastedLineBreaksAndTabsAreAddedAsBlanks()
+    {
+        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        dialog.show();
+        auto *description = child<QLineEdit>(dialog, "txtDescription");
+        QApplication::clipboard()->setText(QStringLiteral("Trip\r\n\r\nto\tOslo \n"));
+        description->setFocus();
+        QTest::keySequence(description, QKeySequence::Paste);
+        QVERIFY(description->text().contains(QLatin1Char('\n')));
+        addEvent(dialog, QString(), QStringLiteral("2030-01-19 01:15"));
+        QCOMPARE(h->store.EventDescriptions.last(), QStringLiteral("Trip to Oslo  "));
+        QCOMPARE(items(dialog).last(), QStringLiteral("Trip to Oslo  "));
+        QApplication::clipboard()->clear();
     }
 
     void enterAddsAndEscapeDoesNothing()
