@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 
 namespace {
 
@@ -67,6 +68,17 @@ QFont dialogFont()
     font.setPointSizeF(8.25);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+// A removed event stays in the list with its mark, but neither the arrow keys nor the mouse
+// can land on it.
+void setItemSelectable(QComboBox *combo, int index, bool selectable)
+{
+    if (auto *model = qobject_cast<QStandardItemModel *>(combo->model())) {
+        if (QStandardItem *item = model->item(index)) {
+            item->setEnabled(selectable);
+        }
+    }
 }
 
 template<typename W>
@@ -210,8 +222,9 @@ void frmConfig::Form_Load()
     {
         // Filling the list is no choice of the user's; the first item must not count as one.
         const QSignalBlocker blocker(m_cboEvents);
-        for (const QString &description : std::as_const(m_store.EventDescriptions)) {
-            m_cboEvents->addItem(description);
+        for (qsizetype i = 0; i < m_store.EventDescriptions.size(); ++i) {
+            m_cboEvents->addItem(m_store.EventDescriptions.at(i));
+            setItemSelectable(m_cboEvents, int(i), m_store.isLiveEvent(i));
         }
         m_cboEvents->setCurrentIndex(-1);
     }
@@ -285,6 +298,7 @@ void frmConfig::cmdRemove_Click()
     m_removed.append({index, *held});
     m_cboEvents->setItemText(
         index, m_cboEvents->itemText(index) + QStringLiteral(" [to be removed]"));
+    setItemSelectable(m_cboEvents, index, false);
     m_cboEvents->setCurrentIndex(index - 1);
 }
 
@@ -318,6 +332,7 @@ void frmConfig::cmdCancel_Click()
         const auto [index, event] = m_removed.takeLast();
         if (m_store.restoreEvent(index, event)) {
             m_cboEvents->setItemText(int(index), event.description);
+            setItemSelectable(m_cboEvents, int(index), true);
         }
     }
     close();

@@ -2,6 +2,7 @@
 
 #include "WindowHarness.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -287,16 +288,51 @@ private slots:
         QCOMPARE(h->store.EventDescriptions, QStringList {QStringLiteral("Quorvane")});
     }
 
-    void pickingRemovedItemSelectsBuiltInEvent()
+    void removedEventsCannotBeLandedOnByKeyboardOrMouse()
     {
-        h->seed({QStringLiteral("A"), QStringLiteral("B")}, 1);
+        h->seed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QString()}, 2);
         frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *combo = child<QComboBox>(dialog, "cboEvents");
         click(dialog, "cmdRemove");
-        child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(2);
-        QCOMPARE(text(dialog, "lblDate"), WindowHarness::dateOf(2));
-        QTest::keyClick(child<QComboBox>(dialog, "cboEvents"), Qt::Key_Up);
-        QCOMPARE(selected(dialog), 0);
-        QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
+        QCOMPARE(items(dialog).at(2), QStringLiteral("B [to be removed]"));
+        QCOMPARE(selected(dialog), 1);
+
+        // The arrows step over the removed entry both ways, and over the empty one from the file.
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(selected(dialog), 3);
+        QCOMPARE(text(dialog, "lblDate"), WindowHarness::dateOf(3));
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(selected(dialog), 3);
+        QTest::keyClick(combo, Qt::Key_Up);
+        QCOMPARE(selected(dialog), 1);
+
+        // A click on it in the open list picks nothing; one on the next event picks that.
+        const auto clickInList = [combo](int index) {
+            combo->showPopup();
+            QAbstractItemView *view = combo->view();
+            QTRY_VERIFY(view->isVisible());
+            const QRect item = view->visualRect(combo->model()->index(index, 0));
+            QVERIFY(item.isValid());
+            QTest::mouseMove(view->viewport(), item.center());
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+            combo->hidePopup();
+        };
+        clickInList(2);
+        QCOMPARE(selected(dialog), 1);
+        QCOMPARE(text(dialog, "lblDate"), WindowHarness::dateOf(1));
+        clickInList(3);
+        QCOMPARE(selected(dialog), 3);
+
+        // Cancel makes it selectable again for the next visit.
+        click(dialog, "cmdCancel");
+        frmConfig next(h->store, h->settings, h->messages, h->files);
+        auto *nextCombo = child<QComboBox>(next, "cboEvents");
+        nextCombo->setCurrentIndex(1);
+        QTest::keyClick(nextCombo, Qt::Key_Down);
+        QCOMPARE(selected(next), 2);
     }
 
     void addAfterRemoveKeepsItemIndexEqualToListIndex()
