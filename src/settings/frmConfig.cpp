@@ -2,6 +2,7 @@
 
 #include "countdown/Readout.h"
 #include "host/MessageBox.h"
+#include "host/PictureLoader.h"
 #include "settings/OptionButton.h"
 #include "store/DateShape.h"
 #include "store/OneLineText.h"
@@ -92,7 +93,7 @@ W *place(W *widget, const QString &name, int left, int top, int width, int heigh
 } // namespace
 
 frmConfig::frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
-    FileDialog &fileDialog, QWidget *parent)
+    FileDialog &fileDialog, const PictureLoader &pictures, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
@@ -100,6 +101,7 @@ frmConfig::frmConfig(EventStore &store, SettingsStore &settings, MessageBox &mes
     , m_settings(settings)
     , m_messages(messages)
     , m_fileDialog(fileDialog)
+    , m_pictures(pictures)
 {
     m_dlgWallpaper.title = QStringLiteral("Select a Wallpaper (approx. 390x275)");
     m_dlgWallpaper.filter
@@ -361,8 +363,18 @@ void frmConfig::chooseWallpaperFile()
     const FileDialog::Result result = m_fileDialog.open(m_dlgWallpaper);
     switch (result.outcome) {
     case FileDialog::Result::Chosen:
-        m_txtWallpaper->setText(result.path);
         m_dlgWallpaper.initialFile = result.path;
+        // Said now, while another file can be chosen, rather than by a countdown that silently
+        // keeps its built-in picture.
+        if (m_pictures.load(result.path).isNull()) {
+            m_messages.show(QStringLiteral("This file cannot be shown as the wallpaper:") + CrLf
+                    + result.path + CrLf + CrLf
+                    + QStringLiteral("It is not a JPEG, GIF, BMP or PNG picture, or it is damaged "
+                                     "or too large."),
+                MessageBox::Stop, QStringLiteral("Invalid picture"));
+            break;
+        }
+        m_txtWallpaper->setText(result.path);
         break;
     case FileDialog::Result::Cancelled:
         break;

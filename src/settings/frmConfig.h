@@ -7,6 +7,7 @@
 
 class MessageBox;
 class OptionButton;
+class PictureLoader;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -23,7 +24,7 @@ class frmConfig final : public QDialog
 
 public:
     frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
-        FileDialog &fileDialog, QWidget *parent = nullptr);
+        FileDialog &fileDialog, const PictureLoader &pictures, QWidget *parent = nullptr);
 
 signals:
     // Left with OK (accepted: the settings were saved) or with Cancel; the dialog has closed
@@ -51,6 +52,7 @@ private:
     SettingsStore &m_settings;
     MessageBox &m_messages;
     FileDialog &m_fileDialog;
+    const PictureLoader &m_pictures;
 
     // Every entry removed during this visit, in order, with what it held: Cancel puts them back.
     QList<std::pair<qint64, EventStore::Event>> m_removed;

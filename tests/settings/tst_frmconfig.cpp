@@ -1,5 +1,6 @@
 #include "settings/frmConfig.h"
 
+#include "TestFiles.h"
 #include "WindowHarness.h"
 
 #include <QAbstractItemView>
@@ -71,6 +72,15 @@ QString text(const QWidget &dialog, const char *name)
     return child<QLineEdit>(dialog, name)->text();
 }
 
+// A small picture made in the harness's folder, in the format its name ends with.
+QString writePicture(const WindowHarness &h, const QString &name)
+{
+    const QString path = h.dir.filePath(name);
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    return image.save(path) ? path : QString();
+}
+
 } // namespace
 
 class tst_frmConfig final : public QObject
@@ -91,7 +101,7 @@ private slots:
     void opensOnActiveEventWithFocusInWallpaperGroup()
     {
         h->seed({QStringLiteral("One"), QStringLiteral("Two")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings"));
         QCOMPARE(dialog.size(), QSize(353, 327));
@@ -106,7 +116,7 @@ private slots:
 
     void tabOrderAndLabelsFollowTheLayout()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         QStringList order;
         QWidget *w = child<QWidget>(dialog, "optWallpaperDefault");
         do {
@@ -128,7 +138,7 @@ private slots:
     void activeOutsideListSelectsNothingAndRemoveDoesNothing()
     {
         h->seed({QStringLiteral("One")}, 5);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         QCOMPARE(selected(dialog), -1);
         QCOMPARE(text(dialog, "lblDate"), QString());
         click(dialog, "cmdRemove");
@@ -139,14 +149,14 @@ private slots:
     void activeEntryWithoutDescriptionOpensOnBuiltInEvent()
     {
         h->seed({QString()}, 1);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         QCOMPARE(selected(dialog), 0);
         QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
     }
 
     void dateIsCheckedBeforeDescription()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         click(dialog, "cmdAdd");
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), QStringLiteral("2003/12/03 14:00"));
         click(dialog, "cmdAdd");
@@ -177,7 +187,7 @@ private slots:
     void addAppendsSelectsAndEmptiesTextBoxes()
     {
         h->seed({QStringLiteral("One")}, 0);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         addEvent(dialog, QStringLiteral(" "), QStringLiteral("2004-02-29 23:59"));
         QVERIFY(h->messages.shown.isEmpty());
         QCOMPARE(h->store.EventDates.last(), QStringLiteral("2004-02-29 23:59"));
@@ -214,7 +224,7 @@ private slots:
     {
         QFETCH(QString, date);
         QFETCH(QString, reason);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         addEvent(dialog, QStringLiteral("Trip"), date);
         QCOMPARE(h->messages.shown.size(), 1);
         QCOMPARE(h->messages.shown.first().text,
@@ -229,7 +239,7 @@ private slots:
 
     void pastedLineBreaksAndTabsAreAddedAsBlanks()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         dialog.show();
         auto *description = child<QLineEdit>(dialog, "txtDescription");
         QApplication::clipboard()->setText(QStringLiteral("Trip\r\n\r\nto\tOslo \n"));
@@ -244,7 +254,7 @@ private slots:
 
     void enterAddsAndEscapeDoesNothing()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         dialog.show();
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Trip"));
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), QStringLiteral("2004-01-19 01:15"));
@@ -259,7 +269,7 @@ private slots:
         h->seed(
             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
             3);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         click(dialog, "cmdRemove");
         QCOMPARE(items(dialog).at(3), QStringLiteral("C [to be removed]"));
         QCOMPARE(h->store.EventDates.at(3), QStringLiteral("* deleted *"));
@@ -279,7 +289,7 @@ private slots:
 
     void builtInEventCannotBeRemoved()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         click(dialog, "cmdRemove");
         QCOMPARE(h->messages.shown.size(), 1);
         QCOMPARE(h->messages.shown.first().text, QStringLiteral("This event cannot be removed!"));
@@ -291,7 +301,7 @@ private slots:
     void removedEventsCannotBeLandedOnByKeyboardOrMouse()
     {
         h->seed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QString()}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *combo = child<QComboBox>(dialog, "cboEvents");
@@ -328,7 +338,7 @@ private slots:
 
         // Cancel makes it selectable again for the next visit.
         click(dialog, "cmdCancel");
-        frmConfig next(h->store, h->settings, h->messages, h->files);
+        frmConfig next(h->store, h->settings, h->messages, h->files, h->pictures);
         auto *nextCombo = child<QComboBox>(next, "cboEvents");
         nextCombo->setCurrentIndex(1);
         QTest::keyClick(nextCombo, Qt::Key_Down);
@@ -338,7 +348,7 @@ private slots:
     void addAfterRemoveKeepsItemIndexEqualToListIndex()
     {
         h->seed({QStringLiteral("A"), QStringLiteral("B")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         click(dialog, "cmdRemove");
         addEvent(dialog, QStringLiteral("New"), QStringLiteral("2005-05-05 05:05"));
         QCOMPARE(selected(dialog), 3);
@@ -351,7 +361,7 @@ private slots:
         // Whoever listens opens the next window: by then this one must be gone.
         bool shownWhenAnnounced = false;
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files);
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
             QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
             connect(&dialog, &frmConfig::dialogFinished, this,
                 [&] { shownWhenAnnounced = shownWhenAnnounced || anyWindowShown(); });
@@ -363,7 +373,7 @@ private slots:
         }
         QVERIFY(!QFile::exists(h->file));
 
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         connect(&dialog, &frmConfig::dialogFinished, this,
             [&] { shownWhenAnnounced = shownWhenAnnounced || anyWindowShown(); });
@@ -384,7 +394,7 @@ private slots:
         h->seed(
             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
             2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         click(dialog, "cmdRemove");
         addEvent(dialog, QStringLiteral("E"), QStringLiteral("2005-05-05 05:05"));
@@ -407,7 +417,7 @@ private slots:
         h->seed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}, 3);
         const QStringList before = h->onDisk();
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files);
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
             QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
             click(dialog, "cmdRemove");
             click(dialog, "cmdRemove");
@@ -427,13 +437,12 @@ private slots:
         QCOMPARE(h->onDisk(), before);
 
         // The next visit shows them unmarked, and its OK (here for the wallpaper) keeps them.
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         QCOMPARE(items(dialog),
             (QStringList {QStringLiteral("Quorvane"), QStringLiteral("A"), QStringLiteral("B"),
                 QStringLiteral("C"), QStringLiteral("New")}));
         QCOMPARE(selected(dialog), 3);
-        const QString picture = h->dir.filePath(QStringLiteral("sea.bmp"));
-        QVERIFY(QImage(QSize(8, 8), QImage::Format_RGB32).save(picture));
+        const QString picture = writePicture(*h, QStringLiteral("sea.bmp"));
         h->files.answerWithFile(picture);
         click(dialog, "optWallpaperCustom");
         click(dialog, "cmdOk");
@@ -450,7 +459,7 @@ private slots:
     {
         h->seed({QStringLiteral("A")}, 1);
         const QStringList before = h->onDisk();
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
@@ -487,7 +496,7 @@ private slots:
         }();
         QtSettingsStore settings(h->file);
         LoadSettings(h->store, settings);
-        frmConfig dialog(h->store, settings, h->messages, h->files);
+        frmConfig dialog(h->store, settings, h->messages, h->files, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         click(dialog, "cmdOk");
@@ -504,7 +513,7 @@ private slots:
 
     void titleBarCloseAnnouncesNothing()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
@@ -527,7 +536,7 @@ private slots:
         QFETCH(QString, wallpaper);
         QFETCH(bool, isDefault);
         h->seed({}, 0, wallpaper);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         QCOMPARE(child<QRadioButton>(dialog, "optWallpaperDefault")->isChecked(), isDefault);
         QCOMPARE(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked(), !isDefault);
         QCOMPARE(text(dialog, "txtWallpaper"), wallpaper);
@@ -544,8 +553,9 @@ private slots:
     void anyMouseButtonOnCustomOpensFileDialog()
     {
         QFETCH(Qt::MouseButton, button);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
-        h->files.answerWithFile(QStringLiteral("/pictures/sea.jpg"));
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
+        const QString sea = writePicture(*h, QStringLiteral("sea.jpg"));
+        h->files.answerWithFile(sea);
         click(dialog, "optWallpaperCustom", button);
         QCOMPARE(h->files.requests.size(), 1);
         const FileDialog::Request request = h->files.requests.first();
@@ -554,14 +564,14 @@ private slots:
             QStringLiteral(
                 "Wallpaper ( *.jpeg; *.jpg; *.gif; *.bmp;)| *.jpeg; *.jpg; *.gif; *.bmp;"));
         QCOMPARE(request.flags, 0x1004);
-        QCOMPARE(text(dialog, "txtWallpaper"), QStringLiteral("/pictures/sea.jpg"));
+        QCOMPARE(text(dialog, "txtWallpaper"), sea);
         click(dialog, "cmdOk");
-        QVERIFY(h->onDisk().contains(QStringLiteral("Wallpaper=/pictures/sea.jpg")));
+        QVERIFY(h->onDisk().contains(QStringLiteral("Wallpaper=") + sea));
     }
 
     void cancelledFileDialogLeavesMarkerUnderCustom()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         click(dialog, "optWallpaperCustom");
         QVERIFY(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked());
         QCOMPARE(text(dialog, "txtWallpaper"), DefaultWallpaperMarker());
@@ -571,7 +581,7 @@ private slots:
     void failingFileDialogShowsErrorWithNumber()
     {
         h->seed({}, 0, QStringLiteral("/pictures/old.bmp"));
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         h->files.answerWithFailure(20476, QStringLiteral("The file name is too long."));
         click(dialog, "optWallpaperCustom");
         QCOMPARE(h->messages.shown.size(), 1);
@@ -583,25 +593,57 @@ private slots:
 
     void fileDialogOffersLastChoiceWithinOneVisit()
     {
+        const QString sea = writePicture(*h, QStringLiteral("sea.jpg"));
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files);
-            h->files.answerWithFile(QStringLiteral("/pictures/sea.jpg"));
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
+            h->files.answerWithFile(sea);
             click(dialog, "optWallpaperCustom");
             click(dialog, "optWallpaperDefault");
             QCOMPARE(text(dialog, "txtWallpaper"), DefaultWallpaperMarker());
             click(dialog, "optWallpaperCustom");
         }
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         click(dialog, "optWallpaperCustom");
         QCOMPARE(h->files.requests.size(), 3);
         QCOMPARE(h->files.requests.at(0).initialFile, QString());
-        QCOMPARE(h->files.requests.at(1).initialFile, QStringLiteral("/pictures/sea.jpg"));
+        QCOMPARE(h->files.requests.at(1).initialFile, sea);
         QCOMPARE(h->files.requests.at(2).initialFile, QString());
+    }
+
+    void fileThatCannotBeShownIsRefusedWhenChosen()
+    {
+        const QString old = writePicture(*h, QStringLiteral("old.gif"));
+        h->seed({}, 0, old);
+        QVERIFY(TestFiles::writeAll(h->dir.filePath(QStringLiteral("notes.jpg")), "not a picture"));
+        // A photo cut off after its first segments, as by an interrupted copy.
+        const QByteArray photo = TestFiles::readAll(writePicture(*h, QStringLiteral("whole.jpg")));
+        QVERIFY(
+            TestFiles::writeAll(h->dir.filePath(QStringLiteral("damaged.jpg")), photo.left(40)));
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
+        for (const char *name : {"notes.jpg", "damaged.jpg"}) {
+            const QString path = h->dir.filePath(QLatin1String(name));
+            h->files.answerWithFile(path);
+            click(dialog, "optWallpaperCustom");
+            QCOMPARE(h->messages.shown.size(), 1);
+            const Shown shown = h->messages.shown.takeFirst();
+            QCOMPARE(shown.title, QStringLiteral("Invalid picture"));
+            QCOMPARE(shown.style, MessageBox::Stop);
+            QVERIFY(shown.text.contains(QStringLiteral("\r\n") + path + QStringLiteral("\r\n")));
+            QCOMPARE(text(dialog, "txtWallpaper"), old);
+        }
+        // The next file dialog starts where the refused file lies; a picture is then taken.
+        const QString sea = writePicture(*h, QStringLiteral("sea.png"));
+        h->files.answerWithFile(sea);
+        click(dialog, "optWallpaperCustom");
+        QCOMPARE(
+            h->files.requests.last().initialFile, h->dir.filePath(QStringLiteral("damaged.jpg")));
+        QVERIFY(h->messages.shown.isEmpty());
+        QCOMPARE(text(dialog, "txtWallpaper"), sea);
     }
 
     void keyboardOpensFileDialogOnlyOnSpace()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
