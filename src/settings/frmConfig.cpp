@@ -8,6 +8,8 @@
 #include "store/OneLineText.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 
 namespace {
 
@@ -71,6 +74,13 @@ QFont dialogFont()
     return font;
 }
 
+// Where the user's pictures are likely to be: the desktop's Pictures folder, or home without one.
+QString picturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
 // A removed event stays in the list with its mark, but neither the arrow keys nor the mouse
 // can land on it.
 void setItemSelectable(QComboBox *combo, int index, bool selectable)
@@ -107,6 +117,8 @@ frmConfig::frmConfig(EventStore &store, SettingsStore &settings, MessageBox &mes
     m_dlgWallpaper.filter
         = QStringLiteral("Wallpaper ( *.jpeg; *.jpg; *.gif; *.bmp;)| *.jpeg; *.jpg; *.gif; *.bmp;");
     m_dlgWallpaper.flags = FileDialog::FileMustExist | FileDialog::HideReadOnly;
+    // Not the folder the program happened to start in; once a file is chosen, that file.
+    m_dlgWallpaper.initialFolder = picturesFolder();
 
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QStringLiteral("Settings"));

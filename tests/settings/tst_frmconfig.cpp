@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -591,8 +593,26 @@ private slots:
         QCOMPARE(text(dialog, "txtWallpaper"), QStringLiteral("/pictures/old.bmp"));
     }
 
-    void fileDialogOffersLastChoiceWithinOneVisit()
+    void fileDialogStartsInPicturesThenOffersLastChoiceWithinOneVisit()
     {
+        // A home of the test's own, without the desktop's folder settings.
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", home);
+            qputenv("XDG_CONFIG_HOME", config);
+        });
+        const QString ownHome = h->dir.filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(ownHome));
+        qputenv("HOME", QFile::encodeName(ownHome));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(ownHome + QStringLiteral("/.config")));
+        {
+            frmConfig noPictures(h->store, h->settings, h->messages, h->files, h->pictures);
+            click(noPictures, "optWallpaperCustom");
+        }
+        const QString pictures = ownHome + QStringLiteral("/Pictures");
+        QVERIFY(QDir().mkpath(pictures));
+
         const QString sea = writePicture(*h, QStringLiteral("sea.jpg"));
         {
             frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
@@ -604,10 +624,14 @@ private slots:
         }
         frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         click(dialog, "optWallpaperCustom");
-        QCOMPARE(h->files.requests.size(), 3);
+        QCOMPARE(h->files.requests.size(), 4);
         QCOMPARE(h->files.requests.at(0).initialFile, QString());
-        QCOMPARE(h->files.requests.at(1).initialFile, sea);
-        QCOMPARE(h->files.requests.at(2).initialFile, QString());
+        QCOMPARE(h->files.requests.at(0).initialFolder, ownHome);
+        QCOMPARE(h->files.requests.at(1).initialFile, QString());
+        QCOMPARE(h->files.requests.at(1).initialFolder, pictures);
+        QCOMPARE(h->files.requests.at(2).initialFile, sea);
+        QCOMPARE(h->files.requests.at(3).initialFile, QString());
+        QCOMPARE(h->files.requests.at(3).initialFolder, pictures);
     }
 
     void fileThatCannotBeShownIsRefusedWhenChosen()
