@@ -31,6 +31,7 @@ static void initBuiltInPictures()
 namespace {
 
 constexpr QSize ClientSize(385, 294);
+static_assert(ClientSize == WallpaperShownSize);
 constexpr int AutoCloseMs = 10000;
 // A refresh lands this long after the clock's second boundary, so that timer jitter cannot
 // put it before the boundary.
@@ -177,10 +178,10 @@ void frmMain::Form_Load()
 
     // From here on a step that fails leaves things as they are and the opening goes on.
     if (m_store.WallpaperPath != DefaultWallpaperMarker()) {
-        const QImage picture = m_pictures.load(m_store.WallpaperPath);
+        // Only the part under the client area is ever drawn, so only that part is read.
+        const QImage picture = m_pictures.load(m_store.WallpaperPath, WallpaperShownSize);
         if (!picture.isNull()) {
-            // Only the part under the client area is ever drawn.
-            m_wallpaper = QPixmap::fromImage(picture.copy(picture.rect().intersected(rect())));
+            m_wallpaper = QPixmap::fromImage(picture);
         }
     }
     centreOnScreen();

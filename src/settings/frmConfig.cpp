@@ -378,7 +378,7 @@ void frmConfig::chooseWallpaperFile()
         m_dlgWallpaper.initialFile = result.path;
         // Said now, while another file can be chosen, rather than by a countdown that silently
         // keeps its built-in picture.
-        if (m_pictures.load(result.path).isNull()) {
+        if (m_pictures.load(result.path, WallpaperShownSize).isNull()) {
             m_messages.show(QStringLiteral("This file cannot be shown as the wallpaper:") + CrLf
                     + result.path + CrLf + CrLf
                     + QStringLiteral("It is not a JPEG, GIF, BMP or PNG picture, or it is damaged "
