@@ -1,5 +1,6 @@
 #include "countdown/frmMain.h"
 
+#include "countdown/OutlinedLabel.h"
 #include "countdown/Readout.h"
 #include "host/Clock.h"
 #include "host/PictureLoader.h"
@@ -109,7 +110,7 @@ void frmMain::createControls()
 
     const QFont readoutFont = verdana(21.75);
     const auto readoutLabel = [this, &readoutFont](const char *name, int top) {
-        auto *label = new QLabel(this);
+        auto *label = new OutlinedLabel(this);
         label->setObjectName(QLatin1String(name));
         label->setGeometry(24, top, 345, 41);
         label->setFont(readoutFont);
@@ -121,7 +122,7 @@ void frmMain::createControls()
     lblMin = readoutLabel("lblMin", 128);
     lblSec = readoutLabel("lblSec", 184);
 
-    lblMs = new QLabel(tr("Every second brings it closer."), this);
+    lblMs = new OutlinedLabel(tr("Every second brings it closer."), this);
     lblMs->setObjectName(QStringLiteral("lblMs"));
     lblMs->setGeometry(0, 240, 385, 17);
     lblMs->setFont(verdana(9.75, QFont::Bold));

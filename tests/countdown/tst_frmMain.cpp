@@ -1,5 +1,7 @@
 #include "countdown/frmMain.h"
 
+#include "countdown/OutlinedLabel.h"
+
 #include "WindowHarness.h"
 
 #include <QApplication>
@@ -119,6 +121,7 @@ private slots:
     void pictureIsDrawnAtItsOwnSizeFromTheTopLeft();
     void picturesAtTheSizeLimitsAreLoaded();
     void photoOfAnySizeShowsItsTopLeftPartInBoundedMemory();
+    void whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper();
 
 private:
     static QString text(const QWidget &window, const char *name)
@@ -469,6 +472,54 @@ void tst_frmMain::photoOfAnySizeShowsItsTopLeftPartInBoundedMemory()
     h.store.WallpaperPath = writeFile(u"wide.jpg"_s, jpegDeclaring(false, 65000, 65000));
     const QImage strip = openAndGrab();
     QVERIFY(near(strip.pixelColor(LeftMargin), Qt::gray));
+}
+
+void tst_frmMain::whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper()
+{
+    const QString white = h.dir.filePath(u"white.bmp"_s);
+    QImage picture(WallpaperShownSize, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QVERIFY(picture.save(white, "BMP"));
+    h.store.WallpaperPath = white;
+    frmMain window(h.store, h.clock, h.pictures);
+    QVERIFY(!text(window, "lblSec").isEmpty());
+    const QImage shown = window.grab().toImage();
+    for (const char *name : {"lblDays", "lblHours", "lblMin", "lblSec", "lblMs"}) {
+        const QRect area = child(window, name)->geometry();
+        int dark = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const int lightness = shown.pixelColor(x, y).lightness();
+                dark += lightness < 96 ? 1 : 0;
+            }
+        }
+        QVERIFY2(dark > 40, name);
+    }
+
+    // On black the outline vanishes: each line looks exactly as plain white text would.
+    QWidget black;
+    black.setFixedSize(WallpaperShownSize);
+    black.setPalette(QPalette(Qt::black, Qt::black));
+    black.setAutoFillBackground(true);
+    for (const char *name : {"lblDays", "lblMs"}) {
+        const auto *shownLine = child<QLabel>(window, name);
+        const auto drawnAlone = [&](QLabel *label) {
+            label->setParent(&black);
+            label->setText(shownLine->text());
+            label->setGeometry(shownLine->geometry());
+            label->setFont(shownLine->font());
+            label->setAlignment(shownLine->alignment());
+            QPalette whiteText = label->palette();
+            whiteText.setColor(QPalette::WindowText, Qt::white);
+            label->setPalette(whiteText);
+            const QImage drawn = black.grab(label->geometry()).toImage();
+            delete label;
+            return drawn;
+        };
+        const QImage plain = drawnAlone(new QLabel);
+        const QImage outlined = drawnAlone(new OutlinedLabel);
+        QCOMPARE(outlined, plain);
+    }
 }
 
 QTEST_MAIN(tst_frmMain)
