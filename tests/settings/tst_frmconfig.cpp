@@ -244,7 +244,7 @@ private slots:
         frmConfig dialog(h->store, h->settings, h->messages, h->files, h->pictures);
         dialog.show();
         auto *description = child<QLineEdit>(dialog, "txtDescription");
-        QApplication::clipboard()->setText(QStringLiteral("Trip\r\n\r\nto\tOslo \n"));
+        QApplication::clipboard()->setText(QStringLiteral("Trip\r\n\r\nto\tOslo \u2029\v"));
         description->setFocus();
         QTest::keySequence(description, QKeySequence::Paste);
         QVERIFY(description->text().contains(QLatin1Char('\n')));
