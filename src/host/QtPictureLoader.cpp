@@ -21,7 +21,7 @@ constexpr qint64 MaxPixels = 30'000'000;
 constexpr int AllocationLimitMb = 160;
 // A JPEG's segments before its image data (metadata, colour profile, thumbnail) fit well within
 // this; a file that has more is taken for one the decoder reads whole.
-constexpr qint64 MaxJpegHeaderBytes = 4 * 1024 * 1024;
+constexpr qint64 MaxJpegHeaderBytes = qint64(4) * 1024 * 1024;
 
 bool openRegularFile(const QString &path, QFile &file)
 {

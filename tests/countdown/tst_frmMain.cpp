@@ -466,7 +466,7 @@ void tst_frmMain::photoOfAnySizeShowsItsTopLeftPartInBoundedMemory()
     QCOMPARE(result.value(0), u"385x294"_s);
     const long growthKiB = result.value(1).trimmed().toLong();
     qInfo("peak memory grew by %ld KiB while reading the 42-megapixel photo", growthKiB);
-    QVERIFY2(growthKiB < 32 * 1024, qPrintable(result.join(u' ')));
+    QVERIFY2(growthKiB < 32L * 1024, qPrintable(result.join(u' ')));
 
     // A baseline JPEG declaring the decoder's largest size is read in its top strip only.
     h.store.WallpaperPath = writeFile(u"wide.jpg"_s, jpegDeclaring(false, 65000, 65000));
@@ -512,7 +512,7 @@ void tst_frmMain::whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper()
             QPalette whiteText = label->palette();
             whiteText.setColor(QPalette::WindowText, Qt::white);
             label->setPalette(whiteText);
-            const QImage drawn = black.grab(label->geometry()).toImage();
+            QImage drawn = black.grab(label->geometry()).toImage();
             delete label;
             return drawn;
         };
