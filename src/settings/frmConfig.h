@@ -5,9 +5,11 @@
 
 #include <QDialog>
 
+class LoginStartup;
 class MessageBox;
 class OptionButton;
 class PictureLoader;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -24,11 +26,14 @@ class frmConfig final : public QDialog
 
 public:
     frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
-        FileDialog &fileDialog, const PictureLoader &pictures, QWidget *parent = nullptr);
+        FileDialog &fileDialog, LoginStartup &login, const PictureLoader &pictures,
+        QWidget *parent = nullptr);
 
 signals:
     // Left with OK (accepted: the settings were saved) or with Cancel; the dialog has closed
-    // already. The title-bar close button announces nothing.
+    // already. Cancel after an OK that saved the settings but could not change the login entry
+    // announces accepted too, since the settings are saved. The title-bar close button
+    // announces nothing.
     void dialogFinished(bool accepted);
 
 protected:
@@ -52,7 +57,13 @@ private:
     SettingsStore &m_settings;
     MessageBox &m_messages;
     FileDialog &m_fileDialog;
+    LoginStartup &m_login;
     const PictureLoader &m_pictures;
+
+    // Whether the login entry was on when the dialog opened; OK changes it only if the box differs.
+    bool m_loginAtOpen = false;
+    // An OK in this visit saved the settings (and then failed to change the login entry).
+    bool m_saved = false;
 
     // Every entry removed during this visit, in order, with what it held: Cancel puts them back.
     QList<std::pair<qint64, EventStore::Event>> m_removed;
@@ -72,6 +83,7 @@ private:
     QLineEdit *m_txtDate = nullptr;
     QPushButton *m_cmdAdd = nullptr;
     QPushButton *m_cmdRemove = nullptr;
+    QCheckBox *m_chkLogin = nullptr;
     QPushButton *m_cmdOk = nullptr;
     QPushButton *m_cmdCancel = nullptr;
 };
