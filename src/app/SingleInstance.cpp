@@ -108,6 +108,9 @@ SingleInstance::Outcome SingleInstance::claim(const StartOptions &options)
             });
             return Outcome::Running;
         }
+        if (m_lock->error() != QLockFile::LockFailedError) {
+            return Outcome::Alone; // no lock can be made there (a missing runtime folder, say)
+        }
         if (sendTo(options)) {
             return Outcome::HandedOver;
         }
