@@ -1,12 +1,15 @@
 #include "host/LoginStartup.h"
 
 #include "host/LaunchAgentEntry.h"
+#include "host/UserFolders.h"
 #include "host/WindowsRunEntry.h"
 #include "host/XdgAutostartEntry.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -39,6 +42,13 @@ std::unique_ptr<LoginStartup> LoginStartup::openDefault(const QString &programPa
 LoginStartup::Result LoginStartup::writeFile(const QString &path, const QByteArray &content)
 {
     const QString folder = QFileInfo(path).absolutePath();
+    // A home folder that does not exist (HOME set to a wrong place) is not made by writing
+    // below it.
+    const QString home = UserHomeFolder();
+    if (folder.startsWith(home + QLatin1Char('/')) && !QFileInfo(home).isDir()) {
+        return failed(
+            QStringLiteral("The folder %1 cannot be used: %2").arg(home, qt_error_string(ENOENT)));
+    }
     if (!QDir().mkpath(folder)) {
         return failed(QStringLiteral("The folder %1 cannot be created.").arg(folder));
     }

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -147,6 +148,19 @@ private slots:
             qPrintable(result.error));
         QVERIFY(!entry.isEnabled());
         QVERIFY(!QFile::exists(entry.fileName()));
+    }
+
+    void missingHomeIsNotMade()
+    {
+        const QString home = m_dir->filePath(u"gone"_s);
+        const QByteArray saved = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home));
+        XdgAutostartEntry entry(home + u"/.config/autostart"_s, u"/usr/bin/quorvane"_s);
+        const LoginStartup::Result result = entry.setEnabled(true);
+        qputenv("HOME", saved);
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.endsWith(u": No such file or directory"_s), qPrintable(result.error));
+        QVERIFY(!QFileInfo::exists(home));
     }
 
     void removalInReadOnlyFolderIsRefused()
