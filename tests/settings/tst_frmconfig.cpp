@@ -2,6 +2,7 @@
 
 #include "WindowHarness.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -140,6 +141,33 @@ private slots:
         frmConfig dialog(h->store, h->settings, h->messages, h->files);
         QCOMPARE(selected(dialog), 0);
         QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
+    }
+
+    void openListGivesEveryEntryItsOwnHeight()
+    {
+        // The open list takes one height for all entries: that must be each entry's own, for an
+        // empty description and one marked removed too.
+        h->seed({QStringLiteral("One"), QString(), QStringLiteral("Three, with W and j to ya")}, 1);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        click(dialog, "cmdRemove");
+        auto *combo = child<QComboBox>(dialog, "cboEvents");
+        combo->showPopup();
+        QAbstractItemView *list = combo->view();
+        QTRY_VERIFY(list->isVisible());
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        int top = list->visualRect(combo->model()->index(0, 0)).top();
+        for (int row = 0; row < combo->count(); ++row) {
+            const QModelIndex index = combo->model()->index(row, 0);
+            const QRect rect = list->visualRect(index);
+            QCOMPARE(
+                rect.height(), list->itemDelegateForIndex(index)->sizeHint(option, index).height());
+            QCOMPARE(rect.top(), top);
+            top = rect.bottom() + 1;
+        }
+        combo->hidePopup();
     }
 
     void dateIsCheckedBeforeDescription()
