@@ -1,3 +1,4 @@
+#include "app/FontWarmUp.h"
 #include "app/Session.h"
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"
@@ -9,6 +10,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Runs beside the connection to the display and the building of the window.
+    FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QtSettingsStore::organizationName());
     QApplication::setApplicationName(QtSettingsStore::applicationName());
@@ -23,5 +26,7 @@ int main(int argc, char *argv[])
     EventStore store;
     Session session(store, HostServices {*settings, clock, messages, fileDialog, pictures});
     session.start();
+    // The window is shown but not drawn yet: its first drawing is the first use of the fonts.
+    fonts.wait();
     return QApplication::exec();
 }
