@@ -31,6 +31,29 @@ else()
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
     install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane RENAME copyright)
+
+    # The manual page and the Debian changelog, compressed as Debian wants them: gzip -9 -n,
+    # without name or time stamp, so that the same sources give the same package.
+    find_program(QUORVANE_GZIP gzip REQUIRED)
+    mark_as_advanced(QUORVANE_GZIP)
+    set(quorvane_docs ${PROJECT_BINARY_DIR}/packaging)
+    set(quorvane_compressed)
+    foreach(doc "quorvane.1|quorvane.1" "changelog|changelog.Debian")
+        string(REPLACE "|" ";" doc "${doc}")
+        list(GET doc 0 source)
+        list(GET doc 1 name)
+        add_custom_command(OUTPUT ${quorvane_docs}/${name}.gz
+            COMMAND ${CMAKE_COMMAND} -E copy ${quorvane_packaging}/linux/${source}
+                ${quorvane_docs}/${name}
+            COMMAND ${QUORVANE_GZIP} -9 -n -f ${quorvane_docs}/${name}
+            DEPENDS ${quorvane_packaging}/linux/${source}
+            VERBATIM)
+        list(APPEND quorvane_compressed ${quorvane_docs}/${name}.gz)
+    endforeach()
+    add_custom_target(quorvane_docs ALL DEPENDS ${quorvane_compressed})
+    install(FILES ${quorvane_docs}/quorvane.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${quorvane_docs}/changelog.Debian.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane)
 endif()
 
 # On Windows and macOS the Qt libraries and plugins travel with the program; on Linux the

@@ -6,14 +6,17 @@ packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth x11-utils xdotool imagemagick libx11-dev
+    # The display check at start-up connects through libxcb, as Qt's X11 platform does.
+    libxcb1-dev
     # Fallbacks for the windows' fonts: DejaVu Sans for Verdana; Liberation Sans, as wide as
     # Arial, for Tahoma (DejaVu Sans is too wide for the settings dialog's option buttons).
     fonts-dejavu-core fonts-liberation2 tzdata
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev clang-format clang-tidy valgrind)
-    # Packaging and its checks: dpkg-shlibdeps, the desktop entry and AppStream validators.
-    packages+=(dpkg-dev file desktop-file-utils appstream)
+    # Packaging and its checks: dpkg-shlibdeps, the desktop entry and AppStream validators,
+    # Debian's package checker.
+    packages+=(dpkg-dev file desktop-file-utils appstream lintian)
 fi
 
 missing=()

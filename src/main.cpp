@@ -1,5 +1,8 @@
+#include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/FontWarmUp.h"
 #include "app/Session.h"
+#include "host/LoginStartup.h"
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"
 #include "host/QtPictureLoader.h"
@@ -8,13 +11,34 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
-    // Runs beside the connection to the display and the building of the window.
+    // Answered before QApplication exists: it needs a display, and aborts without one.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const CommandLine command = ParseCommandLine(arguments, QStringLiteral(QUORVANE_VERSION));
+    if (command.exitCode) {
+        std::fputs(command.out.toLocal8Bit().constData(), stdout);
+        std::fputs(command.err.toLocal8Bit().constData(), stderr);
+        return *command.exitCode;
+    }
+    // Runs beside the display check, the connection to the display and the building of the
+    // window.
     FontWarmUp fonts;
+    const QString missingDisplay = MissingDisplay(command.platform, command.display);
+    if (!missingDisplay.isEmpty()) {
+        std::fprintf(stderr, "%s\n", missingDisplay.toLocal8Bit().constData());
+        return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QtSettingsStore::organizationName());
     QApplication::setApplicationName(QtSettingsStore::applicationName());
+    QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     // Pairs the window with its menu entry where the desktop matches them by name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
 
@@ -23,9 +47,11 @@ int main(int argc, char *argv[])
     QtMessageBox messages;
     QtFileDialog fileDialog;
     QtPictureLoader pictures;
+    // The entry starts the program the user is running now.
+    const auto login = LoginStartup::openDefault(QCoreApplication::applicationFilePath());
     EventStore store;
-    Session session(store, HostServices {*settings, clock, messages, fileDialog, pictures});
-    session.start();
+    Session session(store, HostServices {*settings, clock, messages, fileDialog, pictures, *login});
+    session.start(command.options);
     // The window is shown but not drawn yet: its first drawing is the first use of the fonts.
     fonts.wait();
     return QApplication::exec();

@@ -7,6 +7,7 @@
 // Prints the median and the range of the rounds for each, in milliseconds.
 #include "app/Session.h"
 #include "host/FileDialog.h"
+#include "host/LoginStartup.h"
 #include "host/MessageBox.h"
 #include "host/QtPictureLoader.h"
 #include "host/QtSettingsStore.h"
@@ -45,6 +46,14 @@ class NoFileDialog final : public FileDialog
 {
 public:
     Result open(const Request &) override { return {}; }
+};
+
+// The login entry stays off and untouched: the run must not change the user's desktop.
+class NoLoginEntry final : public LoginStartup
+{
+public:
+    bool isEnabled() const override { return false; }
+    Result setEnabled(bool) override { return {}; }
 };
 
 // Notes the first paint of a window whose class is named; the frame is complete once the
@@ -165,6 +174,7 @@ int main(int argc, char *argv[])
     SystemClock clock;
     FailingMessageBox messages;
     NoFileDialog fileDialog;
+    NoLoginEntry login;
     QtPictureLoader pictures;
     std::printf("%8s %-9s %13s\n", "events", "step", "median");
     for (const int events : sizes) {
@@ -174,7 +184,8 @@ int main(int argc, char *argv[])
         for (int round = 0; round < rounds; ++round) {
             QtSettingsStore settings(path);
             EventStore store;
-            Session session(store, HostServices {settings, clock, messages, fileDialog, pictures});
+            Session session(
+                store, HostServices {settings, clock, messages, fileDialog, pictures, login});
             std::vector<double> startTimes;
             QWidget *countdown = timed(
                 "frmMain", [&session] { session.start(); }, startTimes);

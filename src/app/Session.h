@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StartOptions.h"
 #include "host/HostServices.h"
 #include "store/EventStore.h"
 
@@ -10,8 +11,9 @@ class Session final
 public:
     Session(EventStore &store, const HostServices &host);
 
-    // Start-up: loads the settings and opens the countdown window.
-    void start();
+    // Start-up: loads the settings and opens the countdown window, or the settings dialog when
+    // the options ask for it.
+    void start(const StartOptions &options = {});
 
     // Opens a fresh countdown window, modeless.
     void openMain();
@@ -23,4 +25,6 @@ private:
 
     EventStore &m_store;
     HostServices m_host;
+    // Auto-Close is cleared in the next countdown window only, as the command line asked.
+    bool m_keepNextOpen = false;
 };

@@ -213,6 +213,11 @@ bool frmMain::RefreshReadout()
     return readout.complete();
 }
 
+void frmMain::keepOpen()
+{
+    chkClose->setChecked(false);
+}
+
 void frmMain::scheduleRefresh()
 {
     const int msec = m_clock.now().time().msec();

@@ -28,6 +28,10 @@ public:
     // leaving it and the lines after it as they were, and then returns false.
     bool RefreshReadout();
 
+    // Clears Auto-Close as the user would, so that the window stays until closed; the box works
+    // as usual afterwards.
+    void keepOpen();
+
 signals:
     // The settings button was pressed; the window has closed already.
     void settingsRequested();

@@ -2,6 +2,7 @@
 
 class Clock;
 class FileDialog;
+class LoginStartup;
 class MessageBox;
 class PictureLoader;
 class SettingsStore;
@@ -14,4 +15,5 @@ struct HostServices
     MessageBox &messages;
     FileDialog &fileDialog;
     PictureLoader &pictures;
+    LoginStartup &login;
 };

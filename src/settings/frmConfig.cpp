@@ -1,9 +1,11 @@
 #include "settings/frmConfig.h"
 
+#include "host/LoginStartup.h"
 #include "host/MessageBox.h"
 #include "settings/OptionButton.h"
 #include "store/DateShape.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -50,7 +52,7 @@ W *place(W *widget, const QString &name, int left, int top, int width, int heigh
 } // namespace
 
 frmConfig::frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
-    FileDialog &fileDialog, QWidget *parent)
+    FileDialog &fileDialog, LoginStartup &login, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
@@ -58,6 +60,7 @@ frmConfig::frmConfig(EventStore &store, SettingsStore &settings, MessageBox &mes
     , m_settings(settings)
     , m_messages(messages)
     , m_fileDialog(fileDialog)
+    , m_login(login)
 {
     m_dlgWallpaper.title = QStringLiteral("Select a Wallpaper (approx. 390x275)");
     m_dlgWallpaper.filter
@@ -66,7 +69,7 @@ frmConfig::frmConfig(EventStore &store, SettingsStore &settings, MessageBox &mes
 
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QStringLiteral("Settings"));
-    setFixedSize(353, 327);
+    setFixedSize(353, 351);
     setFont(dialogFont());
     createControls();
 
@@ -143,18 +146,26 @@ void frmConfig::createControls()
     m_cmdAdd->setDefault(true);
     m_cmdRemove = place(new QPushButton(QStringLiteral("Remove Selected"), this),
         QStringLiteral("cmdRemove"), 168, 256, 169, 25);
+
+    // A row of its own below the Events frame; the row of OK and Cancel moves down by it.
+    const QString loginCaption = QStringLiteral("Show the countdown when I log in");
+    m_chkLogin
+        = place(new QCheckBox(loginCaption, this), QStringLiteral("chkLogin"), 16, 296, 321, 17);
+    m_chkLogin->setAccessibleName(loginCaption);
+
     m_cmdOk = place(
-        new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOk"), 168, 296, 81, 25);
+        new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOk"), 168, 320, 81, 25);
     m_cmdCancel = place(new QPushButton(QStringLiteral("Cancel"), this),
-        QStringLiteral("cmdCancel"), 256, 296, 81, 25);
+        QStringLiteral("cmdCancel"), 256, 320, 81, 25);
 
     m_lblMsg[3] = place(new QLabel(QStringLiteral("Quorvane Countdown"), this),
-        QStringLiteral("lblMsg3"), 24, 300, 117, 13);
+        QStringLiteral("lblMsg3"), 24, 324, 117, 13);
     m_lblMsg[3]->setFont(bold);
     m_lblMsg[3]->adjustSize();
 
-    QWidget *const tabOrder[] = {m_optWallpaperDefault, m_optWallpaperCustom, m_txtWallpaper,
-        m_cboEvents, m_cmdAdd, m_txtDescription, m_txtDate, m_cmdRemove, m_cmdOk, m_cmdCancel};
+    QWidget *const tabOrder[]
+        = {m_optWallpaperDefault, m_optWallpaperCustom, m_txtWallpaper, m_cboEvents, m_cmdAdd,
+            m_txtDescription, m_txtDate, m_cmdRemove, m_chkLogin, m_cmdOk, m_cmdCancel};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
@@ -181,6 +192,9 @@ void frmConfig::Form_Load()
         m_optWallpaperCustom->setChecked(true);
         m_optWallpaperCustom->setFocus();
     }
+
+    m_loginAtOpen = m_login.isEnabled();
+    m_chkLogin->setChecked(m_loginAtOpen);
 
     {
         // Filling the list is no choice of the user's; the first item must not count as one.
@@ -272,6 +286,21 @@ void frmConfig::cmdOk_Click()
                 + CrLf + saved.keptCopy,
             MessageBox::Exclamation);
     }
+    m_saved = true;
+
+    const bool login = m_chkLogin->isChecked();
+    if (login != m_loginAtOpen) {
+        const LoginStartup::Result applied = m_login.setEnabled(login);
+        if (!applied.ok) {
+            // The settings are saved; the dialog stays open to retry the login entry or cancel.
+            m_messages.show(QStringLiteral("Your settings were saved, but showing the countdown "
+                                           "when you log in could not be changed.")
+                    + CrLf + CrLf + applied.error,
+                MessageBox::Stop);
+            return;
+        }
+        m_loginAtOpen = login;
+    }
     close();
     emit dialogFinished(true);
 }
@@ -286,7 +315,8 @@ void frmConfig::cmdCancel_Click()
         m_cboEvents->setItemText(active, m_openedActive->description);
     }
     close();
-    emit dialogFinished(false);
+    // A save earlier in this visit stands: the session reloads what it wrote.
+    emit dialogFinished(m_saved);
 }
 
 void frmConfig::optWallpaperDefault_Click()

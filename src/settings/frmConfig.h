@@ -5,8 +5,10 @@
 
 #include <QDialog>
 
+class LoginStartup;
 class MessageBox;
 class OptionButton;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -23,11 +25,13 @@ class frmConfig final : public QDialog
 
 public:
     frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
-        FileDialog &fileDialog, QWidget *parent = nullptr);
+        FileDialog &fileDialog, LoginStartup &login, QWidget *parent = nullptr);
 
 signals:
     // Left with OK (accepted: the settings were saved) or with Cancel; the dialog has closed
-    // already. The title-bar close button announces nothing.
+    // already. Cancel after an OK that saved the settings but could not change the login entry
+    // announces accepted too, since the settings are saved. The title-bar close button
+    // announces nothing.
     void dialogFinished(bool accepted);
 
 protected:
@@ -51,6 +55,12 @@ private:
     SettingsStore &m_settings;
     MessageBox &m_messages;
     FileDialog &m_fileDialog;
+    LoginStartup &m_login;
+
+    // Whether the login entry was on when the dialog opened; OK changes it only if the box differs.
+    bool m_loginAtOpen = false;
+    // An OK in this visit saved the settings (and then failed to change the login entry).
+    bool m_saved = false;
 
     // The active event as it stood when the dialog opened, restored by Cancel if removed.
     std::optional<EventStore::Event> m_openedActive;
@@ -70,6 +80,7 @@ private:
     QLineEdit *m_txtDate = nullptr;
     QPushButton *m_cmdAdd = nullptr;
     QPushButton *m_cmdRemove = nullptr;
+    QCheckBox *m_chkLogin = nullptr;
     QPushButton *m_cmdOk = nullptr;
     QPushButton *m_cmdCancel = nullptr;
 };

@@ -116,6 +116,8 @@ void tst_Accessibility::controlsHaveTheNamesAScreenReaderReads_data()
         QAccessible::EditableText);
     settings("add button", "cmdAdd", QStringLiteral("Add"), QAccessible::Button);
     settings("remove button", "cmdRemove", QStringLiteral("Remove Selected"), QAccessible::Button);
+    settings("login box", "chkLogin", QStringLiteral("Show the countdown when I log in"),
+        QAccessible::CheckBox);
     settings("ok button", "cmdOk", QStringLiteral("OK"), QAccessible::Button);
     settings("cancel button", "cmdCancel", QStringLiteral("Cancel"), QAccessible::Button);
 }
@@ -128,7 +130,8 @@ void tst_Accessibility::controlsHaveTheNamesAScreenReaderReads()
     QFETCH(QAccessible::Role, role);
     std::unique_ptr<QWidget> window;
     if (inSettings) {
-        window = std::make_unique<frmConfig>(h->store, h->settings, h->messages, h->files);
+        window
+            = std::make_unique<frmConfig>(h->store, h->settings, h->messages, h->files, h->login);
     } else {
         window = std::make_unique<frmMain>(h->store, h->clock, h->pictures);
     }
@@ -187,12 +190,14 @@ void tst_Accessibility::dialogTabStopsAndTheirKeys_data()
         << 6 << int(Qt::Key_Space) << "marked removed";
     QTest::newRow("Enter on Remove Selected removes instead of adding")
         << 6 << int(Qt::Key_Return) << "marked removed";
-    QTest::newRow("Space on OK saves") << 7 << int(Qt::Key_Space) << "saved, closed, countdown";
-    QTest::newRow("Enter on OK saves") << 7 << int(Qt::Key_Return) << "saved, closed, countdown";
-    QTest::newRow("Space on Cancel") << 8 << int(Qt::Key_Space) << "closed, countdown";
-    QTest::newRow("Enter on Cancel") << 8 << int(Qt::Key_Return) << "closed, countdown";
+    QTest::newRow("Space on the login box checks it")
+        << 7 << int(Qt::Key_Space) << "login box checked";
+    QTest::newRow("Space on OK saves") << 8 << int(Qt::Key_Space) << "saved, closed, countdown";
+    QTest::newRow("Enter on OK saves") << 8 << int(Qt::Key_Return) << "saved, closed, countdown";
+    QTest::newRow("Space on Cancel") << 9 << int(Qt::Key_Space) << "closed, countdown";
+    QTest::newRow("Enter on Cancel") << 9 << int(Qt::Key_Return) << "closed, countdown";
     QTest::newRow("Tab after Cancel returns to the wallpaper option, Escape does nothing")
-        << 9 << int(Qt::Key_Escape) << "nothing";
+        << 10 << int(Qt::Key_Escape) << "nothing";
 }
 
 void tst_Accessibility::dialogTabStopsAndTheirKeys()
@@ -203,9 +208,9 @@ void tst_Accessibility::dialogTabStopsAndTheirKeys()
     const QStringList stops = {QStringLiteral("optWallpaperDefault"),
         QStringLiteral("txtWallpaper"), QStringLiteral("cboEvents"), QStringLiteral("cmdAdd"),
         QStringLiteral("txtDescription"), QStringLiteral("txtDate"), QStringLiteral("cmdRemove"),
-        QStringLiteral("cmdOk"), QStringLiteral("cmdCancel")};
+        QStringLiteral("chkLogin"), QStringLiteral("cmdOk"), QStringLiteral("cmdCancel")};
 
-    frmConfig dialog(h->store, h->settings, h->messages, h->files);
+    frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
     QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
     showActive(dialog);
     child<QLineEdit>(dialog, QStringLiteral("txtDescription"))->setText(QStringLiteral("Party"));
@@ -227,6 +232,9 @@ void tst_Accessibility::dialogTabStopsAndTheirKeys()
     }
     if (QFile::exists(h->dir.filePath(QStringLiteral("Quorvane.conf")))) {
         happened.append(QStringLiteral("saved"));
+    }
+    if (child<QCheckBox>(dialog, QStringLiteral("chkLogin"))->isChecked()) {
+        happened.append(QStringLiteral("login box checked"));
     }
     if (!dialog.isVisible()) {
         happened.append(QStringLiteral("closed"));
@@ -254,7 +262,7 @@ void tst_Accessibility::eventListOpensAndChoosesFromTheKeyboard()
 {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    frmConfig dialog(h->store, h->settings, h->messages, h->files);
+    frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
     showActive(dialog);
     auto *cboEvents = child<QComboBox>(dialog, QStringLiteral("cboEvents"));
     cboEvents->setFocus();

@@ -6,10 +6,12 @@
 #include "WindowHarness.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -55,8 +57,8 @@ private slots:
     void init()
     {
         h = std::make_unique<WindowHarness>();
-        session = std::make_unique<Session>(
-            h->store, HostServices {h->settings, h->clock, h->messages, h->files, h->pictures});
+        session = std::make_unique<Session>(h->store,
+            HostServices {h->settings, h->clock, h->messages, h->files, h->pictures, h->login});
     }
     void cleanup()
     {
@@ -127,6 +129,46 @@ private slots:
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("B"));
         QCOMPARE(window->TargetDate(), WindowHarness::dateOf(2));
+    }
+
+    void settingsOptionOpensTheDialogFirst()
+    {
+        h->seed({QStringLiteral("One")}, 1);
+        session->start(StartOptions {.openSettings = true});
+        auto *dialog = onlyWindow<frmConfig>();
+        QVERIFY(dialog);
+        // Loaded before the dialog opens: it shows the saved list.
+        QCOMPARE(child<QComboBox>(*dialog, "cboEvents")->currentText(), QStringLiteral("One"));
+        click(*dialog, "cmdCancel");
+        QVERIFY(onlyWindow<frmMain>());
+    }
+
+    void keepOpenClearsAutoCloseOfTheFirstCountdownOnly()
+    {
+        session->start(StartOptions {.keepOpen = true});
+        auto *window = onlyWindow<frmMain>();
+        QVERIFY(window);
+        QVERIFY(!child<QCheckBox>(*window, "chkClose")->isChecked());
+        QVERIFY(!child<QTimer>(*window, "tmrClose")->isActive());
+        // The box works as usual afterwards.
+        QTest::keyClick(child<QCheckBox>(*window, "chkClose"), Qt::Key_Space);
+        QVERIFY(child<QTimer>(*window, "tmrClose")->isActive());
+
+        click(*window, "cmdConfig");
+        click(*onlyWindow<frmConfig>(), "cmdCancel");
+        window = onlyWindow<frmMain>();
+        QVERIFY(window);
+        QVERIFY(child<QCheckBox>(*window, "chkClose")->isChecked());
+        QVERIFY(child<QTimer>(*window, "tmrClose")->isActive());
+    }
+
+    void keepOpenWithSettingsKeepsTheCountdownAfterTheDialogOpen()
+    {
+        session->start(StartOptions {.openSettings = true, .keepOpen = true});
+        click(*onlyWindow<frmConfig>(), "cmdOk");
+        auto *window = onlyWindow<frmMain>();
+        QVERIFY(window);
+        QVERIFY(!child<QTimer>(*window, "tmrClose")->isActive());
     }
 
     void closingEitherWindowFromItsTitleBarOpensNothing()

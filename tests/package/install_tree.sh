@@ -34,6 +34,8 @@ expected=(
     share/applications/quorvane.desktop
     "share/metainfo/$appid.metainfo.xml"
     share/doc/quorvane/copyright
+    share/doc/quorvane/changelog.Debian.gz
+    share/man/man1/quorvane.1.gz
 )
 for s in "${sizes[@]}"; do expected+=("share/icons/hicolor/${s}x${s}/apps/quorvane.png"); done
 diff -u <(printf '%s\n' "${expected[@]}" | sort) <(cd "$usr" && find . -type f | sed 's|^\./||' | sort) ||

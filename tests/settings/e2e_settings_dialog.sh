@@ -42,13 +42,13 @@ dialog=$(window Settings)
 has_window Quorvane && fail "the countdown window is still open beside the settings dialog"
 
 # txtDescription at 16, 192 and txtDate at 16, 232, 321 x 19 each; cmdAdd at 16, 256 and
-# cmdOk at 168, 296, 81 x 25 each.
+# cmdOk at 168, 320, 81 x 25 each.
 xdotool mousemove --sync --window "$dialog" 100 201 click 1
 xdotool type --delay 20 "$description"
 xdotool mousemove --sync --window "$dialog" 100 241 click 1
 xdotool type --delay 20 "$date"
 xdotool mousemove --sync --window "$dialog" 56 268 click 1
-xdotool mousemove --sync --window "$dialog" 208 308 click 1
+xdotool mousemove --sync --window "$dialog" 208 332 click 1
 
 until_ok 30 has_window "$description" || fail "no countdown window titled \"$description\" opened"
 has_window Settings && fail "the settings dialog is still open beside the countdown window"

@@ -1,10 +1,13 @@
 #include "settings/frmConfig.h"
 
+#include "TestFiles.h"
 #include "WindowHarness.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,10 +93,10 @@ private slots:
     void opensOnActiveEventWithFocusInWallpaperGroup()
     {
         h->seed({QStringLiteral("One"), QStringLiteral("Two")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings"));
-        QCOMPARE(dialog.size(), QSize(353, 327));
+        QCOMPARE(dialog.size(), QSize(353, 351));
         QCOMPARE(items(dialog),
             (QStringList {
                 QStringLiteral("Quorvane"), QStringLiteral("One"), QStringLiteral("Two")}));
@@ -105,7 +108,7 @@ private slots:
 
     void tabOrderAndLabelsFollowTheLayout()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         QStringList order;
         QWidget *w = child<QWidget>(dialog, "optWallpaperDefault");
         do {
@@ -116,7 +119,7 @@ private slots:
         } while (w != child<QWidget>(dialog, "optWallpaperDefault"));
         QCOMPARE(order.join(QLatin1Char(' ')),
             QStringLiteral("optWallpaperDefault optWallpaperCustom txtWallpaper cboEvents cmdAdd "
-                           "txtDescription txtDate cmdRemove cmdOk cmdCancel"));
+                           "txtDescription txtDate cmdRemove chkLogin cmdOk cmdCancel"));
         QCOMPARE(
             child<QLabel>(dialog, "lblMsg2")->buddy(), child<QWidget>(dialog, "txtDescription"));
         QCOMPARE(child<QLabel>(dialog, "lblMsg0")->buddy(), child<QWidget>(dialog, "txtDate"));
@@ -127,7 +130,7 @@ private slots:
     void activeOutsideListSelectsNothingAndRemoveDoesNothing()
     {
         h->seed({QStringLiteral("One")}, 5);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         QCOMPARE(selected(dialog), -1);
         QCOMPARE(text(dialog, "lblDate"), QString());
         click(dialog, "cmdRemove");
@@ -138,7 +141,7 @@ private slots:
     void activeEntryWithoutDescriptionOpensOnBuiltInEvent()
     {
         h->seed({QString()}, 1);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         QCOMPARE(selected(dialog), 0);
         QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
     }
@@ -148,7 +151,7 @@ private slots:
         // The open list takes one height for all entries: that must be each entry's own, for an
         // empty description and one marked removed too.
         h->seed({QStringLiteral("One"), QString(), QStringLiteral("Three, with W and j to ya")}, 1);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         click(dialog, "cmdRemove");
@@ -172,7 +175,7 @@ private slots:
 
     void dateIsCheckedBeforeDescription()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         click(dialog, "cmdAdd");
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), QStringLiteral("2003/12/03 14:00"));
         click(dialog, "cmdAdd");
@@ -199,7 +202,7 @@ private slots:
     void addAppendsSelectsAndEmptiesTextBoxes()
     {
         h->seed({QStringLiteral("One")}, 0);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         addEvent(dialog, QStringLiteral(" "), QStringLiteral("2003-13-45 99:99"));
         QVERIFY(h->messages.shown.isEmpty());
         QCOMPARE(h->store.EventDates.last(), QStringLiteral("2003-13-45 99:99"));
@@ -214,7 +217,7 @@ private slots:
 
     void enterAddsAndEscapeDoesNothing()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         dialog.show();
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Trip"));
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), QStringLiteral("2004-01-19 01:15"));
@@ -229,7 +232,7 @@ private slots:
         h->seed(
             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
             3);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         click(dialog, "cmdRemove");
         QCOMPARE(items(dialog).at(3), QStringLiteral("C [to be removed]"));
         QCOMPARE(h->store.EventDates.at(3), QStringLiteral("* deleted *"));
@@ -249,7 +252,7 @@ private slots:
 
     void builtInEventCannotBeRemoved()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         click(dialog, "cmdRemove");
         QCOMPARE(h->messages.shown.size(), 1);
         QCOMPARE(h->messages.shown.first().text, QStringLiteral("This event cannot be removed!"));
@@ -261,7 +264,7 @@ private slots:
     void pickingRemovedItemSelectsBuiltInEvent()
     {
         h->seed({QStringLiteral("A"), QStringLiteral("B")}, 1);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         click(dialog, "cmdRemove");
         child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(2);
         QCOMPARE(text(dialog, "lblDate"), WindowHarness::dateOf(2));
@@ -273,7 +276,7 @@ private slots:
     void addAfterRemoveKeepsItemIndexEqualToListIndex()
     {
         h->seed({QStringLiteral("A"), QStringLiteral("B")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         click(dialog, "cmdRemove");
         addEvent(dialog, QStringLiteral("New"), QStringLiteral("2005-05-05 05:05"));
         QCOMPARE(selected(dialog), 3);
@@ -286,7 +289,7 @@ private slots:
         // Whoever listens opens the next window: by then this one must be gone.
         bool shownWhenAnnounced = false;
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files);
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
             QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
             connect(&dialog, &frmConfig::dialogFinished, this,
                 [&] { shownWhenAnnounced = shownWhenAnnounced || anyWindowShown(); });
@@ -298,7 +301,7 @@ private slots:
         }
         QVERIFY(!QFile::exists(h->file));
 
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         connect(&dialog, &frmConfig::dialogFinished, this,
             [&] { shownWhenAnnounced = shownWhenAnnounced || anyWindowShown(); });
@@ -319,7 +322,7 @@ private slots:
         h->seed(
             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
             2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         click(dialog, "cmdRemove");
         addEvent(dialog, QStringLiteral("E"), QStringLiteral("2005-05-05 05:05"));
@@ -340,7 +343,7 @@ private slots:
     void cancelRestoresRemovedActiveEventOnly()
     {
         h->seed({QStringLiteral("A"), QStringLiteral("B")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         click(dialog, "cmdRemove");
         click(dialog, "cmdRemove");
@@ -357,7 +360,7 @@ private slots:
     {
         h->seed({QStringLiteral("A")}, 1);
         const QStringList before = h->onDisk();
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
@@ -394,7 +397,7 @@ private slots:
         }();
         QtSettingsStore settings(h->file);
         LoadSettings(h->store, settings);
-        frmConfig dialog(h->store, settings, h->messages, h->files);
+        frmConfig dialog(h->store, settings, h->messages, h->files, h->login);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         click(dialog, "cmdOk");
@@ -409,9 +412,141 @@ private slots:
         QCOMPARE(finishes(finished), QList<bool> {true});
     }
 
+    void loginRowLiesBetweenEventsAndButtons()
+    {
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        const auto geometry = [&](const char *name) { return child(dialog, name)->geometry(); };
+        // Everything above keeps its place; OK, Cancel and the static text move down by the row.
+        QCOMPARE(geometry("fraMsg1"), QRect(8, 88, 337, 201));
+        QCOMPARE(geometry("cmdRemove"), QRect(168, 256, 169, 25));
+        QCOMPARE(geometry("chkLogin"), QRect(16, 296, 321, 17));
+        QCOMPARE(geometry("cmdOk"), QRect(168, 320, 81, 25));
+        QCOMPARE(geometry("cmdCancel"), QRect(256, 320, 81, 25));
+        QCOMPARE(geometry("lblMsg3").topLeft(), QPoint(24, 324));
+        auto *box = child<QCheckBox>(dialog, "chkLogin");
+        QCOMPARE(box->text(), QStringLiteral("Show the countdown when I log in"));
+        QCOMPARE(box->accessibleName(), box->text());
+    }
+
+    void loginBoxShowsTheEntryAsItIs_data()
+    {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("no entry") << QByteArray() << false;
+        QTest::newRow("entry") << QByteArray("[Desktop Entry]\nExec=quorvane\n") << true;
+        QTest::newRow("entry switched off by another tool")
+            << QByteArray("[Desktop Entry]\nExec=quorvane\nX-GNOME-Autostart-enabled=false\n")
+            << false;
+    }
+    void loginBoxShowsTheEntryAsItIs()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(bool, checked);
+        if (!entry.isEmpty()) {
+            QVERIFY(QDir().mkpath(h->autostart));
+            QVERIFY(TestFiles::writeAll(h->loginEntry, entry));
+        }
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        QCOMPARE(child<QCheckBox>(dialog, "chkLogin")->isChecked(), checked);
+
+        // OK with the box as it was leaves the entry byte for byte.
+        dialog.show();
+        click(dialog, "cmdOk");
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(TestFiles::readAll(h->loginEntry), entry);
+    }
+
+    void okWritesOrRemovesTheLoginEntry()
+    {
+        {
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+            dialog.show();
+            click(dialog, "chkLogin");
+            click(dialog, "cmdOk");
+            QVERIFY(!dialog.isVisible());
+        }
+        QVERIFY(QFile::exists(h->file));
+        QVERIFY(TestFiles::readAll(h->loginEntry).contains("\nExec=/usr/bin/quorvane\n"));
+        {
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+            dialog.show();
+            QVERIFY(child<QCheckBox>(dialog, "chkLogin")->isChecked());
+            click(dialog, "chkLogin");
+            click(dialog, "cmdOk");
+        }
+        QVERIFY(!QFile::exists(h->loginEntry));
+        QVERIFY(QDir(h->autostart).exists());
+        QVERIFY(h->messages.shown.isEmpty());
+    }
+
+    void cancelAndCloseLeaveTheLoginEntryAlone()
+    {
+        for (const bool cancel : {true, false}) {
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+            dialog.show();
+            click(dialog, "chkLogin");
+            if (cancel) {
+                click(dialog, "cmdCancel");
+            } else {
+                QVERIFY(dialog.close());
+            }
+            QVERIFY(!QFile::exists(h->loginEntry));
+            QVERIFY(!QFile::exists(h->file));
+        }
+    }
+
+    void unwritableLoginEntryKeepsDialogOpenAfterSaving_data()
+    {
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only autostart folder") << true << QStringLiteral("is read-only");
+        QTest::newRow("a file in place of the folder")
+            << false << QStringLiteral("cannot be created");
+    }
+    void unwritableLoginEntryKeepsDialogOpenAfterSaving()
+    {
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(QString, reason);
+        if (readOnlyFolder) {
+            QVERIFY(QDir().mkpath(h->autostart));
+            QVERIFY(QFile::setPermissions(h->autostart, QFile::ReadOwner | QFile::ExeOwner));
+        } else {
+            QVERIFY(TestFiles::writeAll(h->autostart, "in the way"));
+        }
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
+        dialog.show();
+        addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
+        click(dialog, "chkLogin");
+        click(dialog, "cmdOk");
+        QFile::setPermissions(h->autostart, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        // The settings are saved and the dialog says what was not done, and why.
+        QVERIFY(h->onDisk().contains(QStringLiteral("t1=Trip")));
+        QCOMPARE(h->messages.shown.size(), 1);
+        const Shown message = h->messages.shown.first();
+        QVERIFY2(message.text.startsWith(
+                     QStringLiteral("Your settings were saved, but showing the countdown when "
+                                    "you log in could not be changed.\r\n\r\n")),
+            qPrintable(message.text));
+        QVERIFY2(message.text.contains(h->autostart) && message.text.contains(reason),
+            qPrintable(message.text));
+        QCOMPARE(message.style, MessageBox::Stop);
+        QCOMPARE(message.title, MessageBox::applicationTitle());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(child<QCheckBox>(dialog, "chkLogin")->isChecked());
+        QVERIFY(!QFile::exists(h->loginEntry));
+
+        // Cancel now leaves the login entry alone; the settings saved stand, so it reports them.
+        click(dialog, "cmdCancel");
+        QCOMPARE(finishes(finished), QList<bool> {true});
+        QVERIFY(!QFile::exists(h->loginEntry));
+    }
+
     void titleBarCloseAnnouncesNothing()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
@@ -434,7 +569,7 @@ private slots:
         QFETCH(QString, wallpaper);
         QFETCH(bool, isDefault);
         h->seed({}, 0, wallpaper);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         QCOMPARE(child<QRadioButton>(dialog, "optWallpaperDefault")->isChecked(), isDefault);
         QCOMPARE(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked(), !isDefault);
         QCOMPARE(text(dialog, "txtWallpaper"), wallpaper);
@@ -451,7 +586,7 @@ private slots:
     void anyMouseButtonOnCustomOpensFileDialog()
     {
         QFETCH(Qt::MouseButton, button);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         h->files.answerWithFile(QStringLiteral("/pictures/sea.jpg"));
         click(dialog, "optWallpaperCustom", button);
         QCOMPARE(h->files.requests.size(), 1);
@@ -468,7 +603,7 @@ private slots:
 
     void cancelledFileDialogLeavesMarkerUnderCustom()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         click(dialog, "optWallpaperCustom");
         QVERIFY(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked());
         QCOMPARE(text(dialog, "txtWallpaper"), DefaultWallpaperMarker());
@@ -478,7 +613,7 @@ private slots:
     void failingFileDialogShowsErrorWithNumber()
     {
         h->seed({}, 0, QStringLiteral("/pictures/old.bmp"));
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         h->files.answerWithFailure(20476, QStringLiteral("The file name is too long."));
         click(dialog, "optWallpaperCustom");
         QCOMPARE(h->messages.shown.size(), 1);
@@ -491,14 +626,14 @@ private slots:
     void fileDialogOffersLastChoiceWithinOneVisit()
     {
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files);
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
             h->files.answerWithFile(QStringLiteral("/pictures/sea.jpg"));
             click(dialog, "optWallpaperCustom");
             click(dialog, "optWallpaperDefault");
             QCOMPARE(text(dialog, "txtWallpaper"), DefaultWallpaperMarker());
             click(dialog, "optWallpaperCustom");
         }
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         click(dialog, "optWallpaperCustom");
         QCOMPARE(h->files.requests.size(), 3);
         QCOMPARE(h->files.requests.at(0).initialFile, QString());
@@ -508,7 +643,7 @@ private slots:
 
     void keyboardOpensFileDialogOnlyOnSpace()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));

@@ -2,6 +2,7 @@
 
 #include "host/QtPictureLoader.h"
 #include "host/QtSettingsStore.h"
+#include "host/XdgAutostartEntry.h"
 #include "store/EventStore.h"
 
 #include "FakeClock.h"
@@ -25,8 +26,8 @@ public:
     mutable QStringList paths;
 };
 
-// What the windows are built from in tests: a settings file of its own in a private folder, the
-// scripted host services, and an event store loaded from that file.
+// What the windows are built from in tests: a settings file and an autostart folder of its own
+// in a private folder, the scripted host services, and an event store loaded from that file.
 struct WindowHarness
 {
     QTemporaryDir dir;
@@ -36,6 +37,10 @@ struct WindowHarness
     ScriptedMessageBox messages;
     ScriptedFileDialog files;
     SpyPictureLoader pictures;
+    // The real freedesktop login entry, in an autostart folder of this harness's own.
+    QString autostart = dir.filePath(QStringLiteral("autostart"));
+    QString loginEntry = autostart + QStringLiteral("/quorvane.desktop");
+    XdgAutostartEntry login {autostart, QStringLiteral("/usr/bin/quorvane")};
     EventStore store;
 
     WindowHarness() { LoadSettings(store, settings); }

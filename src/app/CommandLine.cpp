@@ -1,0 +1,119 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const QString Program = QStringLiteral("quorvane");
+
+// The options QGuiApplication and QApplication take out of the arguments themselves.
+const char *const QtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "display",
+    "geometry", "title", "name", "qmljsdebugger"};
+const char *const QtFlagOptions[]
+    = {"reverse", "widgetcount", "nograb", "dograb", "testability", "sync"};
+
+CommandLine usageError(const QString &what)
+{
+    CommandLine result;
+    result.exitCode = 2;
+    result.err = Program + QStringLiteral(": ") + what + QStringLiteral("; '") + Program
+        + QStringLiteral(" --help' lists the options\n");
+    return result;
+}
+
+// The argument as typed that carries the option name, for the message.
+QString typedOption(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--")) {
+            break;
+        }
+        QString bare = argument;
+        while (bare.startsWith(QLatin1Char('-'))) {
+            bare.remove(0, 1);
+        }
+        if (argument.startsWith(QLatin1Char('-')) && bare.section(QLatin1Char('='), 0, 0) == name) {
+            return argument;
+        }
+    }
+    return name;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList &arguments, const QString &version)
+{
+    QCommandLineParser parser;
+    // Qt's own options are written with one dash (-platform xcb) and must read as words.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Shows how much time is left until the event chosen in its settings."));
+    const QCommandLineOption settings(QStringLiteral("settings"),
+        QStringLiteral("Open the settings dialog instead of the countdown."));
+    const QCommandLineOption keepOpen(QStringLiteral("keep-open"),
+        QStringLiteral("Open the countdown with Auto-Close cleared, so that it stays open."));
+    parser.addOption(settings);
+    parser.addOption(keepOpen);
+    // Not Qt's own help option: it adds --help-all, which lists Qt's options only once an
+    // application object exists.
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+        QStringLiteral("Print the options and exit."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+        QStringLiteral("Print the version and exit."));
+    parser.addOption(help);
+    parser.addOption(versionOption);
+    for (const char *name : QtValueOptions) {
+        QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : QtFlagOptions) {
+        QCommandLineOption option {QLatin1String(name)};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            return usageError(
+                QStringLiteral("unknown option '%1'").arg(typedOption(arguments, unknown.first())));
+        }
+        QString error = parser.errorText();
+        if (error.endsWith(QLatin1Char('.'))) {
+            error.chop(1);
+        }
+        if (!error.isEmpty()) {
+            error[0] = error.at(0).toLower();
+        }
+        return usageError(error);
+    }
+
+    CommandLine result;
+    if (parser.isSet(help)) {
+        result.exitCode = 0;
+        // The usage line names the program as installed, however it was started; without an
+        // application object Qt would name none.
+        const QString text = parser.helpText();
+        result.out = QStringLiteral("Usage: ") + Program + QStringLiteral(" [options]")
+            + text.mid(text.indexOf(QLatin1Char('\n')))
+            + QStringLiteral("\nQt's own options, such as -platform <name>, work as well.\n");
+        return result;
+    }
+    if (parser.isSet(versionOption)) {
+        result.exitCode = 0;
+        result.out = Program + QLatin1Char(' ') + version + QLatin1Char('\n');
+        return result;
+    }
+    const QStringList stray = parser.positionalArguments();
+    if (!stray.isEmpty()) {
+        return usageError(QStringLiteral("unexpected argument '%1'").arg(stray.first()));
+    }
+    result.options.openSettings = parser.isSet(settings);
+    result.options.keepOpen = parser.isSet(keepOpen);
+    result.platform = parser.value(QStringLiteral("platform"));
+    result.display = parser.value(QStringLiteral("display"));
+    return result;
+}

@@ -1,0 +1,114 @@
+#include "app/DisplayCheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
+#include <algorithm>
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <xcb/xcb.h>
+
+#include <cstring>
+#endif
+
+namespace {
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+
+// The same connection Qt's X11 platform makes first, so its verdict is the toolkit's: a server
+// that is gone or refuses this client fails here instead of aborting there.
+bool x11Reachable(const QString &display)
+{
+    const QByteArray name = display.toLocal8Bit();
+    xcb_connection_t *connection
+        = xcb_connect(display.isEmpty() ? nullptr : name.constData(), nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reachable;
+}
+
+bool waylandReachable()
+{
+    // A socket handed over by the compositor is connected already.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_SOCKET")) {
+        return true;
+    }
+    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (name.isEmpty()) {
+        return false;
+    }
+    const QString path = QDir::isAbsolutePath(name)
+        ? name
+        : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + name;
+    const QByteArray bytes = QFile::encodeName(path);
+    sockaddr_un address {};
+    if (bytes.size() >= static_cast<qsizetype>(sizeof(address.sun_path))) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return false;
+    }
+    const bool reachable
+        = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return reachable;
+}
+
+QString shown(const char *variable)
+{
+    return qEnvironmentVariableIsSet(variable)
+        ? QStringLiteral("%1=\"%2\"").arg(QLatin1String(variable), qEnvironmentVariable(variable))
+        : QStringLiteral("%1 not set").arg(QLatin1String(variable));
+}
+
+#endif
+
+} // namespace
+
+QString MissingDisplay(const QString &platform, const QString &display)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString chosen = platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : platform;
+    // Qt tries each platform of a list separated by ';' in turn; "name:options" is one.
+    QStringList names;
+    for (const QString &entry : chosen.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        names.append(entry.section(QLatin1Char(':'), 0, 0).trimmed());
+    }
+    const bool anyPlatform = names.isEmpty();
+    const bool tryX11 = anyPlatform || names.contains(QLatin1String("xcb"));
+    const bool tryWayland = anyPlatform
+        || std::any_of(names.cbegin(), names.cend(),
+            [](const QString &name) { return name.startsWith(QLatin1String("wayland")); });
+    const bool otherPlatform = std::any_of(names.cbegin(), names.cend(), [](const QString &name) {
+        return name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland"));
+    });
+    if (otherPlatform || (tryX11 && x11Reachable(display)) || (tryWayland && waylandReachable())) {
+        return {};
+    }
+    QStringList where;
+    if (tryX11) {
+        where.append(
+            display.isEmpty() ? shown("DISPLAY") : QStringLiteral("-display \"%1\"").arg(display));
+    }
+    if (tryWayland) {
+        where.append(shown("WAYLAND_DISPLAY"));
+    }
+    const QString kinds = tryX11 && tryWayland ? QStringLiteral("no X11 or Wayland display")
+        : tryX11                               ? QStringLiteral("no X11 display")
+                                               : QStringLiteral("no Wayland display");
+    return QStringLiteral("quorvane: cannot open a window: %1 can be reached (%2)")
+        .arg(kinds, where.join(QStringLiteral(", ")));
+#else
+    Q_UNUSED(platform)
+    Q_UNUSED(display)
+    return {};
+#endif
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Why no window can be shown, as one line, or empty text when a display can be reached.
+// Answers before the toolkit starts, which aborts where it finds no display.
+//
+// platform and display are Qt's -platform and -display options, empty when not given; the
+// platform may also come from QT_QPA_PLATFORM. Where no platform is chosen, an X11 display
+// that accepts a connection or a Wayland socket that does will do. A platform other than X11
+// or Wayland (offscreen, say) is left to Qt.
+QString MissingDisplay(const QString &platform, const QString &display);

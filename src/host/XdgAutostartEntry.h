@@ -1,0 +1,29 @@
+#pragma once
+
+#include "host/LoginStartup.h"
+
+// The freedesktop autostart entry: quorvane.desktop in the user's autostart folder, which the
+// desktop starts at login unless it is hidden or switched off by the desktop's own tool.
+class XdgAutostartEntry final : public LoginStartup
+{
+public:
+    XdgAutostartEntry(const QString &autostartFolder, const QString &programPath);
+
+    // $XDG_CONFIG_HOME/autostart, or ~/.config/autostart where that is not set.
+    static QString defaultFolder();
+
+    QString fileName() const { return m_file; }
+
+    bool isEnabled() const override;
+    Result setEnabled(bool enabled) override;
+
+    // The Exec value that starts the program at path, quoted and escaped where needed.
+    static QString execValue(const QString &path);
+
+private:
+    Result write() const;
+    Result remove() const;
+
+    QString m_file;
+    QString m_program;
+};
