@@ -32,8 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
-    const QImage image = QtPictureLoader().load(path);
-    if (!image.isNull() && (image.width() > 12000 || image.height() > 12000)) {
+    const QImage image = QtPictureLoader().load(path, WallpaperShownSize);
+    if (!image.isNull()
+        && (image.width() > WallpaperShownSize.width()
+            || image.height() > WallpaperShownSize.height())) {
         std::abort();
     }
     return 0;

@@ -1,10 +1,12 @@
 // The event store from arbitrary settings-file bytes, through the real store: loading never
-// crashes, and after a save a second load reads back exactly what was saved.
+// crashes, and after a save a second load, and QSettings as another program reads the file,
+// read back exactly what was saved.
 #include "host/QtSettingsStore.h"
 #include "store/EventStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -69,6 +71,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (second.EventDates != dates || second.EventDescriptions != descriptions
         || second.WallpaperPath != first.WallpaperPath || second.ActiveEvent != active) {
         std::abort();
+    }
+
+    QSettings other(path, QSettings::IniFormat);
+    other.beginGroup(QStringLiteral("countdown"));
+    const auto reads = [&other](const QString &key, const QString &text) {
+        const QVariant value = other.value(key);
+        return value.typeId() == QMetaType::QString && value.toString() == text;
+    };
+    if (!reads(QStringLiteral("Wallpaper"), first.WallpaperPath)
+        || !reads(QStringLiteral("Active"), QString::number(active))
+        || other.contains(SettingsLayout::dateKey(dates.size()))) {
+        std::abort();
+    }
+    for (qsizetype n = 1; n < dates.size(); ++n) {
+        if (!reads(SettingsLayout::dateKey(n), dates.at(n))
+            || !reads(SettingsLayout::descriptionKey(n), descriptions.at(n))) {
+            std::abort();
+        }
     }
 
     for (const QString &name : QDir(scratch->path()).entryList(QDir::Files | QDir::Hidden)) {

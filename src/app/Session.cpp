@@ -34,8 +34,8 @@ void Session::openMain()
 
 void Session::openConfig()
 {
-    auto *dialog
-        = new frmConfig(m_store, m_host.settings, m_host.messages, m_host.fileDialog, m_host.login);
+    auto *dialog = new frmConfig(m_store, m_host.settings, m_host.messages, m_host.fileDialog,
+        m_host.login, m_host.pictures);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &frmConfig::dialogFinished, dialog,
         [this](bool accepted) { configFinished(accepted); });

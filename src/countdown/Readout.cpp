@@ -89,19 +89,39 @@ std::optional<qint32> UnitsBetween(Unit unit, const WallClockTime &from, const W
     return static_cast<qint32>(count);
 }
 
-std::optional<WallClockTime> ParseDateText(const QString &text)
+DateTextFault FindDateTextFault(const QString &text)
 {
     if (!MatchesDateShape(text)) {
+        return DateTextFault::Shape;
+    }
+    const int year = digits(text, 0, 4);
+    const int month = digits(text, 5, 2);
+    // QDate has no year 0 and follows the Gregorian calendar's leap years.
+    if (year == 0) {
+        return DateTextFault::Year;
+    }
+    if (month < 1 || month > 12) {
+        return DateTextFault::Month;
+    }
+    if (!QDate::isValid(year, month, digits(text, 8, 2))) {
+        return DateTextFault::Day;
+    }
+    if (digits(text, 11, 2) > 23) {
+        return DateTextFault::Hour;
+    }
+    if (digits(text, 14, 2) > 59) {
+        return DateTextFault::Minute;
+    }
+    return DateTextFault::None;
+}
+
+std::optional<WallClockTime> ParseDateText(const QString &text)
+{
+    if (FindDateTextFault(text) != DateTextFault::None) {
         return std::nullopt;
     }
-    const QDate date(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2));
-    const int hour = digits(text, 11, 2);
-    const int minute = digits(text, 14, 2);
-    // QDate accepts no year 0; QTime refuses hour 24 and minute 60.
-    if (!date.isValid() || !QTime::isValid(hour, minute, 0)) {
-        return std::nullopt;
-    }
-    return WallClockTime {date, QTime(hour, minute)};
+    return WallClockTime {QDate(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2)),
+        QTime(digits(text, 11, 2), digits(text, 14, 2))};
 }
 
 QString ReadoutLineText(Unit unit, qint32 count)

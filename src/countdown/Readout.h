@@ -37,6 +37,18 @@ QString UnitSuffix(Unit unit);
 // count does not fit a signed 32-bit integer.
 std::optional<qint32> UnitsBetween(Unit unit, const WallClockTime &from, const WallClockTime &to);
 
+// Why a date text cannot be read, the first fault found in this order.
+enum class DateTextFault {
+    None, // it reads
+    Shape, // not of the form "YYYY-MM-DD HH:MM"
+    Year, // year 0000: the calendar starts at year 1
+    Month, // month outside 01 to 12
+    Day, // no such day in that month of that year
+    Hour, // hour outside 00 to 23
+    Minute, // minute outside 00 to 59
+};
+DateTextFault FindDateTextFault(const QString &text);
+
 // Reads a date text of exactly the form "YYYY-MM-DD HH:MM" naming a real date and time,
 // seconds 0. Anything else, an impossible date or time included, gives nothing.
 std::optional<WallClockTime> ParseDateText(const QString &text);

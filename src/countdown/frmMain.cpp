@@ -1,5 +1,6 @@
 #include "countdown/frmMain.h"
 
+#include "countdown/OutlinedLabel.h"
 #include "countdown/Readout.h"
 #include "host/Clock.h"
 #include "host/PictureLoader.h"
@@ -31,6 +32,7 @@ static void initBuiltInPictures()
 namespace {
 
 constexpr QSize ClientSize(385, 294);
+static_assert(ClientSize == WallpaperShownSize);
 constexpr int AutoCloseMs = 10000;
 // A refresh lands this long after the clock's second boundary, so that timer jitter cannot
 // put it before the boundary.
@@ -108,7 +110,7 @@ void frmMain::createControls()
 
     const QFont readoutFont = verdana(21.75);
     const auto readoutLabel = [this, &readoutFont](const char *name, int top) {
-        auto *label = new QLabel(this);
+        auto *label = new OutlinedLabel(this);
         label->setObjectName(QLatin1String(name));
         label->setGeometry(24, top, 345, 41);
         label->setFont(readoutFont);
@@ -120,7 +122,7 @@ void frmMain::createControls()
     lblMin = readoutLabel("lblMin", 128);
     lblSec = readoutLabel("lblSec", 184);
 
-    lblMs = new QLabel(tr("Every second brings it closer."), this);
+    lblMs = new OutlinedLabel(tr("Every second brings it closer."), this);
     lblMs->setObjectName(QStringLiteral("lblMs"));
     lblMs->setGeometry(0, 240, 385, 17);
     lblMs->setFont(verdana(9.75, QFont::Bold));
@@ -177,10 +179,10 @@ void frmMain::Form_Load()
 
     // From here on a step that fails leaves things as they are and the opening goes on.
     if (m_store.WallpaperPath != DefaultWallpaperMarker()) {
-        const QImage picture = m_pictures.load(m_store.WallpaperPath);
+        // Only the part under the client area is ever drawn, so only that part is read.
+        const QImage picture = m_pictures.load(m_store.WallpaperPath, WallpaperShownSize);
         if (!picture.isNull()) {
-            // Only the part under the client area is ever drawn.
-            m_wallpaper = QPixmap::fromImage(picture.copy(picture.rect().intersected(rect())));
+            m_wallpaper = QPixmap::fromImage(picture);
         }
     }
     centreOnScreen();

@@ -22,6 +22,8 @@ public:
         int flags = 0;
         // Offered as the initial file name; empty for none.
         QString initialFile;
+        // Where the dialog starts when there is no initial file; empty for the toolkit's choice.
+        QString initialFolder;
     };
 
     struct Result

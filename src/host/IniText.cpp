@@ -4,179 +4,293 @@
 
 #include <algorithm>
 
-namespace IniText {
-
-QString escaped(const QString &value)
-{
-    // Mirrors QSettings' writing of a string in an ini file: a string holding NUL is wrapped
-    // in @String(...), else a leading '@' is doubled; '"' and '\' and control characters are
-    // escaped, and the whole is quoted when it holds ',', ';' or '=' or begins or ends with a
-    // blank.
-    QString text = value;
-    if (value.contains(QChar::Null)) {
-        text = QStringLiteral("@String(") + value + QLatin1Char(')');
-    } else if (value.startsWith(QLatin1Char('@'))) {
-        text.prepend(QLatin1Char('@'));
-    }
-    QString out;
-    out.reserve(text.size() + 2);
-    bool needsQuotes = false;
-    bool escapeNextIfHexDigit = false;
-    for (const QChar qc : text) {
-        const char16_t ch = qc.unicode();
-        if (ch == ';' || ch == ',' || ch == '=') {
-            needsQuotes = true;
-        }
-        const bool hexDigit
-            = (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
-        if (escapeNextIfHexDigit && hexDigit) {
-            out += QStringLiteral("\\x") + QString::number(ch, 16);
-            continue;
-        }
-        escapeNextIfHexDigit = false;
-        switch (ch) {
-        case '\0':
-            out += QStringLiteral("\\0");
-            escapeNextIfHexDigit = true;
-            break;
-        case '\a':
-            out += QStringLiteral("\\a");
-            break;
-        case '\b':
-            out += QStringLiteral("\\b");
-            break;
-        case '\f':
-            out += QStringLiteral("\\f");
-            break;
-        case '\n':
-            out += QStringLiteral("\\n");
-            break;
-        case '\r':
-            out += QStringLiteral("\\r");
-            break;
-        case '\t':
-            out += QStringLiteral("\\t");
-            break;
-        case '\v':
-            out += QStringLiteral("\\v");
-            break;
-        case '"':
-        case '\\':
-            out += QLatin1Char('\\');
-            out += qc;
-            break;
-        default:
-            if (ch <= 0x1F) {
-                out += QStringLiteral("\\x") + QString::number(ch, 16);
-                escapeNextIfHexDigit = true;
-            } else {
-                out += qc;
-            }
-        }
-    }
-    if (needsQuotes || out.startsWith(QLatin1Char(' ')) || out.endsWith(QLatin1Char(' '))) {
-        out = QLatin1Char('"') + out + QLatin1Char('"');
-    }
-    return out;
-}
-
-bool isPlainKey(const QString &key)
-{
-    return std::all_of(key.cbegin(), key.cend(), [](QChar c) {
-        return (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_')
-            || c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('-');
-    });
-}
-
-QHash<QString, QString> rawValues(const QByteArray &file, bool *wellFormed)
-{
-    bool plain = true;
-    QHash<QString, QString> values;
-    const QString text = QString::fromUtf8(file);
-    QString section;
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';'))
-            || line.startsWith(QLatin1Char('#'))) {
-            continue;
-        }
-        if (line.startsWith(QLatin1Char('['))) {
-            plain = plain && line.endsWith(QLatin1Char(']'));
-            section = line.mid(1, line.size() - 2).trimmed().toString();
-            plain = plain && !section.contains(QLatin1Char('/')) && isPlainKey(section);
-            if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
-                section.clear();
-            }
-            continue;
-        }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0) {
-            plain = false;
-            continue;
-        }
-        const QString key = line.left(eq).trimmed().toString();
-        plain = plain && isPlainKey(key);
-        values.insert(section.isEmpty() ? key : section + QLatin1Char('/') + key,
-            line.mid(eq + 1).trimmed().toString());
-    }
-    if (wellFormed) {
-        *wellFormed = plain;
-    }
-    return values;
-}
-
 namespace {
 
-bool hasSpecialCharacter(QStringView text)
+struct Line
 {
-    for (const QChar c : text) {
-        const char16_t ch = c.unicode();
-        if (ch < 0x20 || ch == '"' || ch == '\\' || ch == ',' || ch == ';' || ch == '=') {
-            return true;
+    enum Kind { Other, Section, Key, Unparsable };
+    Kind kind = Other;
+    qsizetype start = 0; // first byte of the line
+    qsizetype end = 0; // after its line break
+    QByteArrayView text; // without the blanks around it
+    QByteArrayView name; // of the section or the key
+    QByteArrayView value;
+};
+
+// Without the blanks QSettings passes over around names and values.
+QByteArrayView trimmed(QByteArrayView text)
+{
+    while (text.startsWith(' ') || text.startsWith('\t')) {
+        text = text.sliced(1);
+    }
+    while (text.endsWith(' ') || text.endsWith('\t')) {
+        text.chop(1);
+    }
+    return text;
+}
+
+// Whether QSettings reads a section or key name as it is spelt: a quote could carry it on
+// into the next line, ';' starts a comment, a final backslash would escape the '=', and it
+// drops or escapes control characters.
+bool isPlainName(QByteArrayView name)
+{
+    return !name.contains('"') && !name.contains(';') && !name.endsWith('\\')
+        && std::none_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x20; });
+}
+
+// Whether QSettings would read the line on into the next one: a quote left open, or a line
+// break escaped by a final backslash.
+bool continuesOnNextLine(QByteArrayView text)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\') {
+            if (++i == text.size()) {
+                return true;
+            }
+        } else if (text[i] == '"') {
+            quoted = !quoted;
+        } else if (text[i] == ';' && !quoted) {
+            return false; // the rest is a comment
         }
     }
-    return false;
+    return quoted;
+}
+
+// Calls visit for every line of an ini file, classified as QSettings reads it. Like QSettings
+// it ends a line at CR as well as at LF, so CR LF line ends read as a line and an empty one.
+template<typename Visit> void forEachLine(const QByteArray &bytes, Visit visit)
+{
+    const QByteArrayView all(bytes);
+    for (qsizetype at = 0; at < all.size();) {
+        qsizetype stop = at;
+        while (stop < all.size() && all[stop] != '\n' && all[stop] != '\r') {
+            ++stop;
+        }
+        Line line;
+        // The byte-order mark some editors write is left out: QSettings reads the file with it
+        // but reports a format error.
+        line.start = at == 0 && all.startsWith("\xef\xbb\xbf") ? 3 : at;
+        line.end = stop < all.size() ? stop + 1 : stop;
+        line.text = trimmed(all.sliced(line.start, stop - line.start));
+        const QByteArrayView text = line.text;
+        if (text.isEmpty() || text.front() == ';') {
+            line.kind = Line::Other;
+        } else if (text.front() == '[') {
+            const qsizetype close = text.indexOf(']');
+            line.name = trimmed(text.sliced(1, std::max<qsizetype>(close - 1, 0)));
+            const bool plain = close >= 0 && isPlainName(line.name) && !continuesOnNextLine(text);
+            line.kind = plain ? Line::Section : Line::Unparsable;
+        } else {
+            const qsizetype eq = text.indexOf('=');
+            line.name = trimmed(text.first(std::max<qsizetype>(eq, 0)));
+            line.value = eq < 0 ? QByteArrayView() : trimmed(text.sliced(eq + 1));
+            if (eq < 0 || !isPlainName(line.name)) {
+                line.kind = Line::Unparsable;
+            } else {
+                // A key without a name is read by QSettings but asked for by nothing.
+                line.kind = line.name.isEmpty() ? Line::Other : Line::Key;
+            }
+        }
+        visit(line);
+        at = line.end;
+    }
+}
+
+bool isUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    for (qsizetype at = 0; at < bytes.size() && !decoder.hasError(); at += 1 << 16) {
+        (void)QString(decoder.decode(bytes.sliced(at, qMin(1 << 16, bytes.size() - at))));
+    } // in slices, so that a large file is never held twice
+    return !decoder.hasError();
+}
+
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// Text that QSettings writes and reads as it is: nothing to quote, escape or mark.
+bool isPlain(const QString &text)
+{
+    return !text.startsWith(u'@') && !text.startsWith(u' ') && !text.endsWith(u' ')
+        && std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+               return c.unicode() < 0x20 || c == u'"' || c == u'\\' || c == u',' || c == u';'
+                   || c == u'=';
+           });
+}
+
+// The control characters QSettings escapes by letter, and their letters.
+constexpr QStringView Controls = u"\a\b\f\n\r\t\v";
+constexpr QStringView ControlLetters = u"abfnrtv";
+
+// QSettings' reading of a string it wrote: quotes, escapes and '@' marks undone. Text that
+// QSettings cannot have written comes out as something valueOf turns away.
+QString unescaped(QStringView text)
+{
+    if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') {
+        text = text.sliced(1, text.size() - 2);
+    }
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar c = text[i];
+        if (c == u'\\' && i + 1 < text.size()) {
+            c = text[++i];
+            const qsizetype letter = ControlLetters.indexOf(c);
+            if (letter >= 0) {
+                c = Controls[letter];
+            } else if (c == u'0') {
+                c = QChar::Null;
+            } else if (c == u'x') { // as many hex digits as follow, as QSettings reads them
+                const qsizetype from = i + 1;
+                while (i + 1 < text.size() && isHexDigit(text[i + 1])) {
+                    ++i;
+                }
+                c = QChar(char16_t(text.sliced(from, i + 1 - from).toUInt(nullptr, 16)));
+            }
+        }
+        out += c;
+    }
+    if (out.startsWith(u"@String(") && out.endsWith(u')')) {
+        return out.sliced(8, out.size() - 9);
+    }
+    return out.startsWith(u"@@") ? out.sliced(1) : out;
+}
+
+// Appends key=value as QSettings writes the value.
+void appendKeyLine(QByteArray &out, const QString &key, const QString &value)
+{
+    out += key.toUtf8();
+    out += '=';
+    out += IniText::escaped(value).toUtf8();
+    out += '\n';
 }
 
 } // namespace
 
-std::optional<QString> plainValue(const QString &raw)
+IniText::IniText(QByteArray bytes)
+    : m_bytes(std::move(bytes))
 {
-    if (raw.startsWith(QLatin1Char('@'))) {
-        return std::nullopt;
+    m_damaged = !m_bytes.isEmpty()
+        && (!m_bytes.endsWith('\n') || m_bytes.contains('\0') || !isUtf8(m_bytes));
+    QString section;
+    forEachLine(m_bytes, [&](const Line &line) {
+        if (line.kind == Line::Unparsable) {
+            m_damaged = true;
+        } else if (line.kind == Line::Section) {
+            section = QString::fromUtf8(line.name);
+            m_sectionEnds.insert(section, line.end);
+        } else if (line.kind == Line::Key) {
+            const qsizetype start
+                = line.value.isEmpty() ? 0 : line.value.data() - m_bytes.constData();
+            m_values.insert(
+                {section, QString::fromUtf8(line.name)}, {line.start, start, line.value.size()});
+            m_sectionEnds.insert(section, line.end);
+        }
+    });
+}
+
+QString IniText::escaped(const QString &value)
+{
+    // As QSettings writes a string: one holding NUL is wrapped in @String(...), else a leading
+    // '@' is doubled; '"', '\' and control characters are escaped (a hex digit right after a
+    // numeric escape too, as it would read as part of it), and the whole is quoted when it
+    // holds ',', ';' or '=' or begins or ends with a blank.
+    if (isPlain(value)) {
+        return value;
     }
-    if (!hasSpecialCharacter(raw)) {
+    const QString text = value.contains(QChar::Null) ? QStringLiteral("@String(%1)").arg(value)
+        : value.startsWith(u'@')                     ? u'@' + value
+                                                     : value;
+    QString out;
+    bool number = false; // the last character was written as a number
+    for (const QChar c : text) {
+        const qsizetype letter = Controls.indexOf(c);
+        number = (c.unicode() < 0x20 && letter < 0) || (number && isHexDigit(c));
+        if (number) {
+            out += c == QChar::Null ? QStringLiteral("\\0")
+                                    : QStringLiteral("\\x") + QString::number(c.unicode(), 16);
+            continue;
+        }
+        if (letter >= 0 || c == u'"' || c == u'\\') {
+            out += u'\\';
+        }
+        out += letter >= 0 ? ControlLetters[letter] : c;
+    }
+    const bool quoted = text.contains(u',') || text.contains(u';') || text.contains(u'=');
+    return quoted || out.startsWith(u' ') || out.endsWith(u' ') ? u'"' + out + u'"' : out;
+}
+
+QString IniText::valueOf(const QString &raw)
+{
+    if (isPlain(raw)) {
         return raw;
     }
-    // Quoted because of a separator or an outer blank, with nothing escaped inside.
-    if (raw.size() >= 2 && raw.startsWith(QLatin1Char('"')) && raw.endsWith(QLatin1Char('"'))) {
-        const QString inner = raw.mid(1, raw.size() - 2);
-        for (const QChar c : inner) {
-            if (c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\\')) {
-                return std::nullopt;
-            }
-        }
-        if (escaped(inner) == raw) {
-            return inner;
-        }
-    }
-    return std::nullopt;
+    const QString value = unescaped(raw);
+    return escaped(value) == raw ? value : raw;
 }
 
-bool looksDamaged(const QByteArray &file)
+std::optional<QString> IniText::value(const QString &section, const QString &key) const
 {
-    if (file.isEmpty()) {
-        return false;
+    const auto it = m_values.constFind({section, key});
+    if (it == m_values.cend()) {
+        return std::nullopt;
     }
-    if (file.contains('\0') || !file.endsWith('\n')) {
-        return true;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(file); // decodes now; hasError() reports on it
-    Q_UNUSED(text);
-    return decoder.hasError();
+    return valueOf(QString::fromUtf8(QByteArrayView(m_bytes).sliced(it->start, it->size)));
 }
 
-} // namespace IniText
+QStringList IniText::keys(const QString &section) const
+{
+    QStringList out;
+    for (auto it = m_values.cbegin(); it != m_values.cend(); ++it) {
+        if (it.key().first == section) {
+            out.append(it.key().second);
+        }
+    }
+    return out;
+}
+
+QByteArray IniText::rewritten(const Changes &changes) const
+{
+    QMap<QString, QByteArray> newKeys; // the lines of keys the file does not hold, by section
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+        if (it->has_value() && !m_values.contains(it.key())) {
+            appendKeyLine(newKeys[it.key().first], it.key().second, **it);
+        }
+    }
+    QByteArray out;
+    out.reserve(m_bytes.size() + m_bytes.size() / 8 + 1024);
+    QString section;
+    forEachLine(m_bytes, [&](const Line &line) {
+        const QByteArrayView asItIs(m_bytes.constData() + line.start, line.end - line.start);
+        if (line.kind == Line::Section) {
+            section = QString::fromUtf8(line.name);
+            out += m_damaged ? '[' + section.toUtf8() + "]\n" : asItIs.toByteArray();
+        } else if (line.kind == Line::Key) {
+            const Key key {section, QString::fromUtf8(line.name)};
+            const auto change = changes.constFind(key);
+            // Also rewritten where QSettings would read the next lines into it.
+            if (change != changes.cend() || m_damaged || continuesOnNextLine(line.text)) {
+                const std::optional<QString> value
+                    = change != changes.cend() ? *change : valueOf(QString::fromUtf8(line.value));
+                // Only the last line that sets the key counts; the others go.
+                if (value && m_values.value(key).line == line.start) {
+                    appendKeyLine(out, key.second, *value);
+                }
+            } else {
+                out += asItIs;
+            }
+        } else if (!m_damaged) {
+            out += asItIs;
+        }
+        if (m_sectionEnds.value(section, -1) == line.end) {
+            out += newKeys.take(section);
+        }
+    });
+    for (auto it = newKeys.cbegin(); it != newKeys.cend(); ++it) {
+        out += (out.isEmpty() ? "[" : "\n[") + it.key().toUtf8() + "]\n" + *it;
+    }
+    return out;
+}

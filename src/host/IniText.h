@@ -2,32 +2,55 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QMap>
 #include <QString>
 
 #include <optional>
+#include <utility>
 
-// Plain-text views of an ini-format settings file, used where QSettings' own reading would
-// change a value that was written by hand or by another program.
-namespace IniText {
+// An ini-format settings file as text: read without changing what a person or another program
+// wrote, and rewritten so that QSettings reads every changed key as given and every other line
+// as before.
+class IniText
+{
+public:
+    using Key = std::pair<QString, QString>; // section, key
+    // A value to write, or nullopt to remove the key.
+    using Changes = QMap<Key, std::optional<QString>>;
 
-// The text QSettings writes for a string value (quoted and escaped as it does).
-QString escaped(const QString &value);
+    explicit IniText(QByteArray bytes = QByteArray());
 
-// Every "key=value" line as "section/key" -> the value's text between '=' and the end of the
-// line, blanks around it removed. Comment lines and lines without '=' are passed over.
-// wellFormed tells whether every line was a comment, a "[section]" or a "key=value" line with
-// plain names, so that QSettings reads the same keys from the file.
-QHash<QString, QString> rawValues(const QByteArray &file, bool *wellFormed = nullptr);
+    // The text QSettings writes for a string value (quoted and escaped as it does).
+    static QString escaped(const QString &value);
+    // The value stored as raw: v where raw is exactly what QSettings writes for v, otherwise
+    // raw itself, so that hand-written text such as a,b or C:\new.jpg is taken as typed.
+    static QString valueOf(const QString &raw);
 
-// The text QSettings reads for a raw value, where that needs no parsing: plain text without
-// quotes, escapes or separators, or such text in the quotes QSettings puts around it.
-std::optional<QString> plainValue(const QString &raw);
+    const QByteArray &bytes() const { return m_bytes; }
+    // True when the file cannot have been written completely by QSettings: it holds NUL bytes,
+    // text that is not UTF-8 or a line that is neither a ';' comment, a [section] nor
+    // key=value with names QSettings reads as spelt, or it does not end with a line break.
+    bool isDamaged() const { return m_damaged; }
+    // The value on the last line that sets the key, which is the one QSettings reads.
+    std::optional<QString> value(const QString &section, const QString &key) const;
+    QStringList keys(const QString &section) const;
 
-// Whether QSettings reads the "section/key" spelt in a file as it stands (no escapes).
-bool isPlainKey(const QString &key);
+    // The file with the changes: a changed key is written on the last line that sets it, a new
+    // key after the last key of its section, and every other line is kept as it is. A damaged
+    // file is rebuilt from what could be read: each key once, written as QSettings would.
+    QByteArray rewritten(const Changes &changes) const;
 
-// True when the file cannot have been written completely by QSettings: it holds NUL bytes or
-// text that is not UTF-8, or it does not end with a line break.
-bool looksDamaged(const QByteArray &file);
+private:
+    // Where a key is set: its line and its value's bytes.
+    struct Span
+    {
+        qsizetype line = -1;
+        qsizetype start = 0;
+        qsizetype size = 0;
+    };
 
-} // namespace IniText
+    QByteArray m_bytes;
+    QHash<Key, Span> m_values; // the last line that sets each key
+    QHash<QString, qsizetype> m_sectionEnds; // section -> end of its last header or key line
+    bool m_damaged = false;
+};

@@ -1,13 +1,20 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
+
+// The most of a wallpaper the countdown window ever draws: its client area, from the picture's
+// top left, one picture pixel per window pixel at any display scale.
+inline constexpr QSize WallpaperShownSize(385, 294);
 
 // Loads a picture file (JPEG, GIF or BMP) by path.
 class PictureLoader
 {
 public:
     virtual ~PictureLoader() = default;
-    // A null image when the file is missing, not a picture, or not a picture of sane size.
-    virtual QImage load(const QString &path) const = 0;
+    // The picture's top-left part, at most `region` in size; where the format can, only that
+    // part is decoded. A null image when the file is missing, not a picture, or a picture that
+    // would have to be decoded whole and is not of sane size.
+    virtual QImage load(const QString &path, const QSize &region) const = 0;
 };

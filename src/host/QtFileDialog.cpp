@@ -43,6 +43,8 @@ FileDialog::Result QtFileDialog::open(const Request &request)
         const QFileInfo initial(request.initialFile);
         dialog.setDirectory(initial.absolutePath());
         dialog.selectFile(initial.fileName());
+    } else if (!request.initialFolder.isEmpty()) {
+        dialog.setDirectory(request.initialFolder);
     }
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -12,12 +12,16 @@
 
 namespace {
 
-// Far beyond any wallpaper (the window shows 385 x 294 pixels of it) but within reach of a
-// photo straight from a camera; a file that declares more is refused before it is decoded.
+// For pictures that must be decoded whole: far beyond any wallpaper, and a file that declares
+// more is refused before it is decoded. Pictures read top to bottom decode only the part shown,
+// whatever their size.
 constexpr int MaxSide = 12000;
 constexpr qint64 MaxPixels = 30'000'000;
 // Backstop for decoders that allocate more than the declared size suggests.
 constexpr int AllocationLimitMb = 160;
+// A JPEG's segments before its image data (metadata, colour profile, thumbnail) fit well within
+// this; a file that has more is taken for one the decoder reads whole.
+constexpr qint64 MaxJpegHeaderBytes = qint64(4) * 1024 * 1024;
 
 bool openRegularFile(const QString &path, QFile &file)
 {
@@ -46,6 +50,60 @@ bool openRegularFile(const QString &path, QFile &file)
 #endif
 }
 
+quint16 bigEndian16(const QByteArray &bytes, qsizetype at)
+{
+    return quint16((quint8(bytes.at(at)) << 8) | quint8(bytes.at(at + 1)));
+}
+
+// True for a JPEG that the decoder reads top to bottom, so that reading its top rows costs
+// memory for a strip of rows only: a sequential frame whose first scan holds every colour
+// component. Progressive and multi-scan files are buffered whole by the decoder first.
+bool jpegReadsTopDown(QIODevice &file)
+{
+    if (file.read(2) != QByteArray("\xff\xd8", 2)) {
+        return false;
+    }
+    bool sequential = false;
+    int components = 0;
+    for (qint64 at = 2;;) {
+        if (at > MaxJpegHeaderBytes || !file.seek(at)) {
+            return false;
+        }
+        const QByteArray head = file.read(4);
+        if (head.size() < 2 || quint8(head.at(0)) != 0xff) {
+            return false;
+        }
+        const quint8 marker = quint8(head.at(1));
+        if (marker == 0xff) {
+            ++at; // a fill byte before the marker
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xd0 && marker <= 0xd7)) {
+            at += 2; // markers without a segment
+            continue;
+        }
+        if (head.size() < 4 || marker == 0xd9 || bigEndian16(head, 2) < 2) {
+            return false;
+        }
+        const bool isFrame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8
+            && marker != 0xcc;
+        if (isFrame) {
+            // Baseline, extended sequential, and sequential with arithmetic coding.
+            sequential = marker == 0xc0 || marker == 0xc1 || marker == 0xc9;
+            const QByteArray frame = file.read(6);
+            if (frame.size() < 6) {
+                return false;
+            }
+            components = quint8(frame.at(5));
+        } else if (marker == 0xda) {
+            const QByteArray scan = file.read(1);
+            return sequential && components > 0 && scan.size() == 1
+                && quint8(scan.at(0)) == components;
+        }
+        at += 2 + bigEndian16(head, 2);
+    }
+}
+
 bool isSaneSize(const QSize &size)
 {
     return size.isValid() && !size.isEmpty() && size.width() <= MaxSide && size.height() <= MaxSide
@@ -54,27 +112,52 @@ bool isSaneSize(const QSize &size)
 
 } // namespace
 
-QImage QtPictureLoader::load(const QString &path) const
+QImage QtPictureLoader::load(const QString &path, const QSize &region) const
 {
-    if (path.isEmpty()) {
+    if (path.isEmpty() || region.isEmpty()) {
         return {};
     }
     QFile file;
     if (!openRegularFile(path, file)) {
         return {};
     }
+    // Looked at before the decoder reads anything, which then starts at the beginning.
+    const bool readsTopDown = jpegReadsTopDown(file);
+    if (!file.seek(0)) {
+        return {};
+    }
     QImageReader::setAllocationLimit(AllocationLimitMb);
     QImageReader reader(&file);
     // Only the usual wallpaper formats; the rarer decoders are not worth their risk here.
     static const QList<QByteArray> formats {"jpeg", "jpg", "gif", "bmp", "png"};
-    if (!formats.contains(reader.format().toLower())) {
+    const QByteArray format = reader.format().toLower();
+    if (!formats.contains(format)) {
         return {};
     }
-    // A format that cannot tell its size without decoding is refused as well.
-    if (!isSaneSize(reader.size())) {
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) {
         return {};
+    }
+    const QRect shown = QRect(QPoint(0, 0), region).intersected(QRect(QPoint(0, 0), size));
+    const bool partOnly = (format == "jpeg" || format == "jpg")
+        && reader.supportsOption(QImageIOHandler::ClipRect) && readsTopDown;
+    if (partOnly) {
+        // The decoder stops after the last row shown: a photo of any size costs a strip.
+        reader.setClipRect(shown);
+    } else if (!isSaneSize(size)) {
+        // Decoded whole: a format that cannot tell its size without decoding is refused too.
+        return {};
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        return {};
+    }
+    if (partOnly) {
+        return image.size() == shown.size() ? image : QImage();
     }
     // Some files declare one size and decode to another (a GIF's screen and its frame).
-    QImage image = reader.read();
-    return isSaneSize(image.size()) ? image : QImage();
+    if (!isSaneSize(image.size())) {
+        return {};
+    }
+    return image.copy(shown.intersected(image.rect()));
 }

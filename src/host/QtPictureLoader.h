@@ -5,5 +5,5 @@
 class QtPictureLoader final : public PictureLoader
 {
 public:
-    QImage load(const QString &path) const override;
+    QImage load(const QString &path, const QSize &region) const override;
 };

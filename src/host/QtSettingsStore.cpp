@@ -1,18 +1,13 @@
 #include "host/QtSettingsStore.h"
 
-#include "host/IniText.h"
-
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
 
-#include <algorithm>
-#include <filesystem>
-#include <system_error>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -26,23 +21,21 @@ SaveResult failed(const QString &reason)
     return {false, reason, QString()};
 }
 
-QByteArray readFile(const QString &path, bool *ok = nullptr)
+std::optional<QByteArray> readFile(const QString &path)
 {
     QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    if (ok) {
-        *ok = opened;
-    }
-    return opened ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? std::optional(file.readAll()) : std::nullopt;
 }
 
 // Staging files of saves that never finished (the process was killed) are removed by a later
 // save once they are old enough not to belong to a save still running in another instance.
+// Besides QSaveFile's names, those of earlier versions.
 void removeAbandonedStagingFiles(const QString &dirPath, const QString &fileName)
 {
     const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-600);
     QDirIterator it(dirPath,
-        {QLatin1Char('.') + fileName + QStringLiteral(".??????"),
+        {fileName + QStringLiteral(".??????"),
+            QLatin1Char('.') + fileName + QStringLiteral(".??????"),
             QLatin1Char('.') + fileName + QStringLiteral(".??????.new")},
         QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
@@ -65,18 +58,12 @@ QString datedCopyName(const QString &target)
     return name;
 }
 
-bool flushToDisk(const QString &path)
+bool flushToDisk(int fd)
 {
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
+    return ::fsync(fd) == 0;
 #else
-    Q_UNUSED(path);
+    Q_UNUSED(fd);
     return true;
 #endif
 }
@@ -89,115 +76,92 @@ bool markedReadOnly(const QString &path)
     return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
 }
 
+// Replaces the file at target with bytes so that a crash leaves the whole old or the whole
+// new file: the new file is written beside the old one (beside a link's target, with the old
+// file's permissions), flushed to disk and renamed over the old one, and the folder is flushed
+// after it so that the rename lasts. On failure the reason is returned and target is as it was.
+QString replaceFile(const QString &target, const QByteArray &bytes)
+{
+    QSaveFile file(target);
+    // Each step is checked before the rename: QSaveFile::commit() renames even when its last
+    // buffered write failed.
+    const bool staged = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+        && file.flush() && flushToDisk(file.handle());
+    if (!staged || !file.commit()) {
+        return QStringLiteral("The file %1 could not be replaced: %2")
+            .arg(target, file.errorString());
+    }
+#ifdef Q_OS_UNIX
+    const QString folder = QFileInfo(QFileInfo(target).canonicalFilePath()).absolutePath();
+    if (const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
+        fd >= 0) {
+        flushToDisk(fd);
+        ::close(fd);
+    }
+#endif
+    return QString();
+}
+
 } // namespace
 
 QtSettingsStore::QtSettingsStore(const QString &filePath)
-    : QtSettingsStore(std::make_unique<QSettings>(filePath, QSettings::IniFormat), true)
+    : m_path(filePath)
+    , m_file(readFile(filePath).value_or(QByteArray()))
 { }
 
-QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings, bool fileBacked)
-    : m_settings(std::move(settings))
-    , m_fileBacked(fileBacked)
-{
-    reread();
-}
+QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> native)
+    : m_native(std::move(native))
+{ }
 
 QtSettingsStore::~QtSettingsStore() = default;
 
 std::unique_ptr<QtSettingsStore> QtSettingsStore::openDefault()
 {
-    auto settings = std::make_unique<QSettings>(
+    auto native = std::make_unique<QSettings>(
         QSettings::NativeFormat, QSettings::UserScope, organizationName(), applicationName());
-#ifdef Q_OS_WIN
-    return std::unique_ptr<QtSettingsStore>(new QtSettingsStore(std::move(settings), false));
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    return std::unique_ptr<QtSettingsStore>(new QtSettingsStore(std::move(native)));
 #else
-    // Elsewhere the native store is a file; reopen it as one so saves can replace it whole.
-    return std::make_unique<QtSettingsStore>(settings->fileName());
+    // Elsewhere the native store is an ini file, read and written here as one.
+    return std::make_unique<QtSettingsStore>(native->fileName());
 #endif
-}
-
-void QtSettingsStore::useRawValues(const QByteArray &file)
-{
-    if (file == m_rawSource && !m_rawSource.isNull()) {
-        return;
-    }
-    bool wellFormed = false;
-    m_rawSource = file;
-    m_rawValues = IniText::rawValues(file, &wellFormed);
-    // In a file QSettings may read differently its reading is taken as it is.
-    m_rawTrusted = wellFormed && !IniText::looksDamaged(file);
-    if (!m_rawTrusted) {
-        m_rawValues.clear();
-    }
-}
-
-void QtSettingsStore::reread()
-{
-    m_settings->sync();
-    if (m_fileBacked) {
-        useRawValues(readFile(m_settings->fileName()));
-    }
 }
 
 QString QtSettingsStore::fileName() const
 {
-    return m_settings->fileName();
-}
-
-QString QtSettingsStore::fullKey(const QString &section, const QString &key)
-{
-    return section + QLatin1Char('/') + key;
+    return m_native ? m_native->fileName() : m_path;
 }
 
 QString QtSettingsStore::get(
     const QString &section, const QString &key, const QString &defaultValue) const
 {
-    const QString full = fullKey(section, key);
-    const auto staged = m_pending.constFind(full);
-    if (staged != m_pending.cend()) {
+    if (const auto staged = m_pending.constFind({section, key}); staged != m_pending.cend()) {
         return staged->value_or(defaultValue);
     }
-    const auto raw = m_rawValues.constFind(full);
-    if (raw != m_rawValues.cend()) {
-        // Most values need no parsing by QSettings at all.
-        if (const std::optional<QString> text = IniText::plainValue(*raw)) {
-            return *text;
-        }
-    } else if (m_rawTrusted) {
-        return defaultValue;
-    }
-    const QVariant value = m_settings->value(full);
-    if (raw == m_rawValues.cend()) {
+    if (m_native) {
+        const QVariant value = m_native->value(section + QLatin1Char('/') + key);
         return value.isValid() ? value.toString() : defaultValue;
     }
-    // QSettings' reading is taken where it is what QSettings would have written for it.
-    if (value.typeId() == QMetaType::QString && IniText::escaped(value.toString()) == *raw) {
-        return value.toString();
-    }
-    return *raw;
+    return m_file.value(section, key).value_or(defaultValue);
 }
 
 bool QtSettingsStore::contains(const QString &section, const QString &key) const
 {
-    const QString full = fullKey(section, key);
-    const auto staged = m_pending.constFind(full);
-    if (staged != m_pending.cend()) {
+    if (const auto staged = m_pending.constFind({section, key}); staged != m_pending.cend()) {
         return staged->has_value();
     }
-    if (m_rawValues.contains(full)) {
-        return true;
-    }
-    return !m_rawTrusted && m_settings->contains(full);
+    return m_native ? m_native->contains(section + QLatin1Char('/') + key)
+                    : m_file.value(section, key).has_value();
 }
 
 void QtSettingsStore::save(const QString &section, const QString &key, const QString &value)
 {
-    m_pending.insert(fullKey(section, key), value);
+    m_pending.insert({section, key}, value);
 }
 
 void QtSettingsStore::remove(const QString &section, const QString &key)
 {
-    m_pending.insert(fullKey(section, key), std::nullopt);
+    m_pending.insert({section, key}, std::nullopt);
 }
 
 void QtSettingsStore::removeStale(
@@ -214,188 +178,96 @@ void QtSettingsStore::discard()
 
 SaveResult QtSettingsStore::commit()
 {
-    SaveResult result = m_fileBacked ? commitToFile() : commitDirect();
+    SaveResult result = m_native ? commitNative() : commitToFile();
     discard();
-    reread(); // pick up the replaced file
     return result;
 }
 
-SaveResult QtSettingsStore::commitDirect()
+void QtSettingsStore::stageStaleRemovals(
+    const std::function<QStringList(const QString &section)> &keysOf)
 {
-    applyPending(*m_settings, [this](const QString &section) {
-        m_settings->beginGroup(section);
-        QStringList keys = m_settings->childKeys();
-        m_settings->endGroup();
+    for (const StaleRule &rule : std::as_const(m_staleRules)) {
+        const QStringList keys = keysOf(rule.section);
+        for (const QString &key : keys) {
+            if (rule.isStale(key) && !m_pending.contains({rule.section, key})) {
+                m_pending.insert({rule.section, key}, std::nullopt);
+            }
+        }
+    }
+}
+
+SaveResult QtSettingsStore::commitNative()
+{
+    stageStaleRemovals([this](const QString &section) {
+        m_native->beginGroup(section);
+        QStringList keys = m_native->childKeys();
+        m_native->endGroup();
         return keys;
     });
-    m_settings->sync();
-    if (m_settings->status() != QSettings::NoError) {
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
+        const QString key = it.key().first + QLatin1Char('/') + it.key().second;
+        if (it->has_value()) {
+            m_native->setValue(key, **it);
+        } else {
+            m_native->remove(key);
+        }
+    }
+    m_native->sync();
+    if (m_native->status() != QSettings::NoError) {
         return failed(QStringLiteral("The settings store refused the change."));
     }
     return {};
 }
 
-void QtSettingsStore::applyPending(
-    QSettings &settings, const std::function<QStringList(const QString &)> &keysOf) const
+void QtSettingsStore::use(QByteArray file)
 {
-    for (const StaleRule &rule : m_staleRules) {
-        const QStringList keys = keysOf(rule.section);
-        for (const QString &key : keys) {
-            const QString full = fullKey(rule.section, key);
-            if (rule.isStale(key) && !m_pending.contains(full)) {
-                settings.remove(full);
-            }
-        }
-    }
-    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
-        if (it->has_value()) {
-            settings.setValue(it.key(), **it);
-        } else {
-            settings.remove(it.key());
-        }
-    }
-}
-
-bool QtSettingsStore::holdsPending(
-    const QByteArray &file, const QHash<QString, QString> &written) const
-{
-    if (!file.isEmpty() && !file.endsWith('\n')) {
-        return false;
-    }
-    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
-        const auto found = written.constFind(it.key());
-        if (it->has_value() ? found == written.cend() || *found != IniText::escaped(**it)
-                            : found != written.cend()) {
-            return false;
-        }
-    }
-    return true;
+    m_file = IniText(); // never two large files in memory
+    m_file = IniText(std::move(file));
 }
 
 SaveResult QtSettingsStore::commitToFile()
 {
-    const QString target = m_settings->fileName();
-    const QFileInfo targetInfo(target);
+    const QFileInfo targetInfo(m_path);
     const QString dirPath = targetInfo.absolutePath();
-
     if (!QDir().mkpath(dirPath)) {
         return failed(QStringLiteral("The folder %1 cannot be created.").arg(dirPath));
     }
     if (markedReadOnly(dirPath)) {
         return failed(QStringLiteral("The folder %1 is read-only.").arg(dirPath));
     }
-    if (markedReadOnly(target)) {
-        return failed(QStringLiteral("The file %1 is read-only.").arg(target));
+    if (markedReadOnly(m_path)) {
+        return failed(QStringLiteral("The file %1 is read-only.").arg(m_path));
     }
+    // Saves stage beside a link's target.
+    const QFileInfo real(targetInfo.isSymLink() ? targetInfo.symLinkTarget() : m_path);
+    removeAbandonedStagingFiles(real.absolutePath(), real.fileName());
 
-    removeAbandonedStagingFiles(dirPath, targetInfo.fileName());
-
-    QByteArray original;
-    QString keptCopy;
-    bool damaged = false;
-    if (targetInfo.exists()) {
-        bool readable = false;
-        original = readFile(target, &readable);
-        if (!readable || !targetInfo.isFile()) {
-            return failed(
-                QStringLiteral("The file %1 cannot be read, so it is left as it is.").arg(target));
-        }
-        m_settings->sync();
-        // The new file is built from what could be read of a damaged one.
-        damaged = IniText::looksDamaged(original) || m_settings->status() == QSettings::FormatError;
-    }
-
-    // A fresh name for every save: QSettings caches files by name within the process.
-    QTemporaryFile staging(
-        dirPath + QStringLiteral("/.") + targetInfo.fileName() + QStringLiteral(".XXXXXX"));
-    staging.setAutoRemove(false);
-    if (!staging.open()) {
-        return failed(QStringLiteral("The folder %1 cannot be written: %2")
-                          .arg(dirPath, staging.errorString()));
-    }
-    const QString stagingPath = staging.fileName();
-    const auto cleanUp = [&] { QFile::remove(stagingPath); };
-    const QByteArray start = damaged ? QByteArray() : original;
-    const bool copied = staging.write(start) == start.size() && staging.flush();
-    staging.close();
-    if (!copied) {
-        cleanUp();
-        return failed(QStringLiteral("The folder %1 cannot be written: %2")
-                          .arg(dirPath, staging.errorString()));
-    }
-
-    {
-        QSettings writer(stagingPath, QSettings::IniFormat);
-        if (damaged) {
-            const QStringList readable = m_settings->allKeys();
-            for (const QString &key : readable) {
-                writer.setValue(key, m_settings->value(key));
-            }
-        }
-        // The section's keys as the file spells them; the rules only match plain key names.
-        useRawValues(original);
-        applyPending(writer, [this, &writer, damaged](const QString &section) {
-            QStringList keys;
-            if (damaged || !m_rawTrusted) {
-                writer.beginGroup(section);
-                keys = writer.childKeys();
-                writer.endGroup();
-                return keys;
-            }
-            const QString prefix = section + QLatin1Char('/');
-            for (auto it = m_rawValues.cbegin(); it != m_rawValues.cend(); ++it) {
-                if (it.key().startsWith(prefix)) {
-                    keys.append(it.key().mid(prefix.size()));
-                }
-            }
-            return keys;
-        });
-        writer.sync();
-        // A format error comes from reading lines QSettings cannot parse; they are left out
-        // of what it wrote.
-        if (writer.status() == QSettings::FormatError) {
-            damaged = true;
-        } else if (writer.status() != QSettings::NoError) {
-            cleanUp();
-            return failed(QStringLiteral("The settings could not be written to %1.").arg(dirPath));
-        }
-    }
-
-    // Read the written bytes back: a full disk can cut the file short without an error.
-    const QByteArray written = readFile(stagingPath);
-    QHash<QString, QString> writtenValues = IniText::rawValues(written);
-    if (!holdsPending(written, writtenValues)) {
-        cleanUp();
-        return failed(QStringLiteral("The settings could not be written completely to %1; "
-                                     "the disk may be full.")
-                          .arg(dirPath));
-    }
-
-    if (!flushToDisk(stagingPath)) {
-        cleanUp();
+    // The file as it is now: another instance may have saved since this one read it.
+    const std::optional<QByteArray> file = targetInfo.exists() ? readFile(m_path) : QByteArray();
+    use(file.value_or(QByteArray()));
+    if (!file || (targetInfo.exists() && !targetInfo.isFile())) {
         return failed(
-            QStringLiteral("The settings could not be flushed to disk in %1.").arg(dirPath));
+            QStringLiteral("The file %1 cannot be read, so it is left as it is.").arg(m_path));
     }
-    if (damaged && !original.isEmpty()) {
+    stageStaleRemovals([this](const QString &section) { return m_file.keys(section); });
+    const QByteArray replacement = m_file.rewritten(m_pending);
+
+    QString keptCopy;
+    if (m_file.isDamaged()) {
         // Keep what could not be read completely before the save replaces it.
-        keptCopy = datedCopyName(target);
-        QSaveFile copy(keptCopy);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(original) != original.size()
-            || !copy.commit()) {
-            cleanUp();
+        keptCopy = datedCopyName(m_path);
+        if (const QString error = replaceFile(keptCopy, m_file.bytes()); !error.isEmpty()) {
             return failed(QStringLiteral("The damaged file %1 could not be kept as %2: %3")
-                              .arg(target, keptCopy, copy.errorString()));
+                              .arg(m_path, keptCopy, error));
         }
     }
-    std::error_code ec;
-    std::filesystem::rename(
-        QFile::encodeName(stagingPath).toStdString(), QFile::encodeName(target).toStdString(), ec);
-    if (ec) {
-        cleanUp();
-        return failed(QStringLiteral("The file %1 could not be replaced: %2")
-                          .arg(target, QString::fromStdString(ec.message())));
+    if (const QString error = replaceFile(m_path, replacement); !error.isEmpty()) {
+        if (!keptCopy.isEmpty()) {
+            QFile::remove(keptCopy);
+        }
+        return failed(error);
     }
-    useRawValues(written);
-    flushToDisk(dirPath);
+    discard();
+    use(replacement);
     return {true, QString(), keptCopy};
 }

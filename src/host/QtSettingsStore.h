@@ -1,27 +1,22 @@
 #pragma once
 
+#include "host/IniText.h"
 #include "host/SettingsStore.h"
 
-#include <QHash>
 #include <QList>
-#include <QMap>
 #include <QSettings>
 
 #include <memory>
-#include <optional>
 
-// The settings store over QSettings.
+// The per-user settings store: an ini-format file, or QSettings' native store where that is
+// not a file (the Windows registry, the macOS property list).
 //
-// File-backed stores (every platform but Windows' registry) are written by replacing the
-// whole file: the current file is copied, the staged changes are applied to the copy, the
-// copy is read back and checked, flushed to disk and renamed over the original. A crash or a
-// full disk therefore leaves the complete old or the complete new file, never a mix, and a
-// failed save leaves the old file byte-identical. A file that could not have been written
-// completely is kept beside the new one as a dated copy before it is first replaced.
-//
-// Values are read as the exact text stored: where QSettings would change a value written by
-// hand or by another program (split it at commas, drop quotes or backslashes, read it as
-// another type), the text of the file is taken instead.
+// The file is read and written as text (IniText), so values are read as the exact text
+// stored and every line the program does not change is kept as it is. A save writes the whole
+// new file beside the old one, flushes it to disk and renames it over the old one: a crash or
+// a full disk leaves the complete old or the complete new file, never a mix, and a failed save
+// leaves the old file byte-identical. A file that could not have been written completely is
+// kept beside the new one as a dated copy before it is first replaced.
 class QtSettingsStore final : public SettingsStore
 {
 public:
@@ -54,27 +49,16 @@ private:
         std::function<bool(const QString &)> isStale;
     };
 
-    QtSettingsStore(std::unique_ptr<QSettings> settings, bool fileBacked);
+    explicit QtSettingsStore(std::unique_ptr<QSettings> native);
+    // Stages the removals the stale rules ask for among the keys the store holds now.
+    void stageStaleRemovals(const std::function<QStringList(const QString &section)> &keysOf);
     SaveResult commitToFile();
-    SaveResult commitDirect();
-    // Applies the staged changes; keysOf lists a section's keys for the stale rules.
-    void applyPending(
-        QSettings &settings, const std::function<QStringList(const QString &)> &keysOf) const;
-    // Whether the written file holds every staged change, as QSettings writes it.
-    bool holdsPending(const QByteArray &file, const QHash<QString, QString> &written) const;
-    void reread();
-    void useRawValues(const QByteArray &file);
-    static QString fullKey(const QString &section, const QString &key);
+    SaveResult commitNative();
+    void use(QByteArray file);
 
-    std::unique_ptr<QSettings> m_settings; // reads the committed store
-    bool m_fileBacked = false;
-    // Text of every value in the file as last read (file-backed stores only).
-    QHash<QString, QString> m_rawValues;
-    QByteArray m_rawSource; // the bytes m_rawValues was read from
-    // Whether QSettings reads the same keys from the file as m_rawValues holds, so that a key
-    // missing there is missing from the store. Otherwise only QSettings' reading is used.
-    bool m_rawTrusted = false;
-    // Staged changes by full key: a value to write, or nullopt to remove the key.
-    QMap<QString, std::optional<QString>> m_pending;
+    QString m_path;
+    std::unique_ptr<QSettings> m_native; // null for an ini file
+    IniText m_file; // as last read or written
+    IniText::Changes m_pending;
     QList<StaleRule> m_staleRules;
 };

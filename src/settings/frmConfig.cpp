@@ -1,19 +1,25 @@
 #include "settings/frmConfig.h"
 
+#include "countdown/Readout.h"
 #include "host/LoginStartup.h"
 #include "host/MessageBox.h"
+#include "host/PictureLoader.h"
 #include "settings/OptionButton.h"
 #include "store/DateShape.h"
+#include "store/OneLineText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
+#include <QStandardPaths>
 
 namespace {
 
@@ -25,6 +31,35 @@ QString invalidDateText()
                "The date you have entered is not valid. Please use the following syntax:")
         + CrLf + QStringLiteral("YYYY-MM-DD HH:MIN") + CrLf + CrLf + QStringLiteral("Examples:")
         + CrLf + QStringLiteral("2003-12-03 14:00") + CrLf + QStringLiteral("2004-01-19 01:15");
+}
+
+// What is wrong with a date text of the right shape that names no real moment; empty when it
+// names one.
+QString impossibleDateReason(const QString &date)
+{
+    const auto number = [&date](qsizetype from, qsizetype count) {
+        return QString::number(date.mid(from, count).toInt());
+    };
+    static const char *const monthNames[] = {"January", "February", "March", "April", "May", "June",
+        "July", "August", "September", "October", "November", "December"};
+    switch (FindDateTextFault(date)) {
+    case DateTextFault::None:
+    case DateTextFault::Shape:
+        return QString();
+    case DateTextFault::Year:
+        return QStringLiteral("There is no year 0.");
+    case DateTextFault::Month:
+        return QStringLiteral("There is no month %1.").arg(number(5, 2));
+    case DateTextFault::Day:
+        return QStringLiteral("%1 %2 has no day %3.")
+            .arg(QLatin1String(monthNames[date.mid(5, 2).toInt() - 1]), number(0, 4), number(8, 2));
+    case DateTextFault::Hour:
+        return QStringLiteral("There is no hour %1. Hours run from 00 to 23.").arg(number(11, 2));
+    case DateTextFault::Minute:
+        return QStringLiteral("There is no minute %1. Minutes run from 00 to 59.")
+            .arg(number(14, 2));
+    }
+    return QString();
 }
 
 QFont dialogFont()
@@ -41,6 +76,24 @@ QFont dialogFont()
     return font;
 }
 
+// Where the user's pictures are likely to be: the desktop's Pictures folder, or home without one.
+QString picturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
+// A removed event stays in the list with its mark, but neither the arrow keys nor the mouse
+// can land on it.
+void setItemSelectable(QComboBox *combo, int index, bool selectable)
+{
+    if (auto *model = qobject_cast<QStandardItemModel *>(combo->model())) {
+        if (QStandardItem *item = model->item(index)) {
+            item->setEnabled(selectable);
+        }
+    }
+}
+
 template<typename W>
 W *place(W *widget, const QString &name, int left, int top, int width, int height)
 {
@@ -52,7 +105,7 @@ W *place(W *widget, const QString &name, int left, int top, int width, int heigh
 } // namespace
 
 frmConfig::frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
-    FileDialog &fileDialog, LoginStartup &login, QWidget *parent)
+    FileDialog &fileDialog, LoginStartup &login, const PictureLoader &pictures, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
@@ -61,11 +114,14 @@ frmConfig::frmConfig(EventStore &store, SettingsStore &settings, MessageBox &mes
     , m_messages(messages)
     , m_fileDialog(fileDialog)
     , m_login(login)
+    , m_pictures(pictures)
 {
     m_dlgWallpaper.title = QStringLiteral("Select a Wallpaper (approx. 390x275)");
     m_dlgWallpaper.filter
         = QStringLiteral("Wallpaper ( *.jpeg; *.jpg; *.gif; *.bmp;)| *.jpeg; *.jpg; *.gif; *.bmp;");
     m_dlgWallpaper.flags = FileDialog::FileMustExist | FileDialog::HideReadOnly;
+    // Not the folder the program happened to start in; once a file is chosen, that file.
+    m_dlgWallpaper.initialFolder = picturesFolder();
 
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(QStringLiteral("Settings"));
@@ -113,11 +169,6 @@ void frmConfig::createControls()
     m_cboEvents = place(new QComboBox(m_fraMsg[1]), QStringLiteral("cboEvents"), 8, 16, 321, 21);
     m_cboEvents->setEditable(false);
     m_cboEvents->setAccessibleName(QStringLiteral("Events"));
-    // Every entry is one line of the same font: the open list need not measure each one to
-    // place them, which keeps long lists quick to open.
-    if (auto *list = qobject_cast<QListView *>(m_cboEvents->view())) {
-        list->setUniformItemSizes(true);
-    }
     m_lblDate = place(new QLabel(m_fraMsg[1]), QStringLiteral("lblDate"), 120, 40, 209, 17);
     m_lblDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -201,6 +252,11 @@ void frmConfig::Form_Load()
         const QSignalBlocker blocker(m_cboEvents);
         // In one go: one insertion for the model and the list instead of one per event.
         m_cboEvents->addItems(m_store.EventDescriptions);
+        for (qsizetype i = 0; i < m_store.EventDescriptions.size(); ++i) {
+            if (!m_store.isLiveEvent(i)) {
+                setItemSelectable(m_cboEvents, int(i), false);
+            }
+        }
         m_cboEvents->setCurrentIndex(-1);
     }
 
@@ -208,10 +264,6 @@ void frmConfig::Form_Load()
     const qint32 active = m_store.ActiveEvent;
     if (!m_store.isValidIndex(active)) {
         return;
-    }
-    if (m_store.isLiveEvent(active)) {
-        m_openedActive = EventStore::Event {
-            m_store.EventDates.at(active), m_store.EventDescriptions.at(active)};
     }
     // Selection shows the date, or moves to the built-in event when this one is removed.
     m_cboEvents->setCurrentIndex(active);
@@ -238,7 +290,15 @@ void frmConfig::cmdAdd_Click()
         m_messages.show(invalidDateText(), MessageBox::Stop, QStringLiteral("Invalid syntax"));
         return;
     }
-    const QString description = m_txtDescription->text();
+    // The countdown could not show a date that does not exist: say what is wrong with it.
+    const QString reason = impossibleDateReason(date);
+    if (!reason.isEmpty()) {
+        m_messages.show(reason + CrLf + CrLf + QStringLiteral("Please enter a date that exists."),
+            MessageBox::Stop, QStringLiteral("Invalid date"));
+        return;
+    }
+    // Pasted line breaks and tabs would break the countdown's title and widen the list.
+    const QString description = OneLineText(m_txtDescription->text());
     if (description.isEmpty()) {
         m_messages.show(QStringLiteral("Please enter a description"), MessageBox::Exclamation);
         return;
@@ -262,9 +322,14 @@ void frmConfig::cmdRemove_Click()
         return;
     }
 
+    const std::optional<EventStore::Event> held = m_store.removeEvent(index);
+    if (!held) {
+        return;
+    }
+    m_removed.append({index, *held});
     m_cboEvents->setItemText(
         index, m_cboEvents->itemText(index) + QStringLiteral(" [to be removed]"));
-    m_store.removeEvent(index);
+    setItemSelectable(m_cboEvents, index, false);
     m_cboEvents->setCurrentIndex(index - 1);
 }
 
@@ -307,12 +372,14 @@ void frmConfig::cmdOk_Click()
 
 void frmConfig::cmdCancel_Click()
 {
-    // Edits of the list stay in memory until the next OK, but the countdown must not open on
-    // a removed event: the active one gets its entry back.
-    const qint32 active = m_store.ActiveEvent;
-    if (m_openedActive && !m_store.isLiveEvent(active)
-        && m_store.restoreEvent(active, *m_openedActive)) {
-        m_cboEvents->setItemText(active, m_openedActive->description);
+    // Cancel takes back this visit's removals, newest first, so that a later OK cannot delete
+    // what the user cancelled. Added events stay in memory until the next OK.
+    while (!m_removed.isEmpty()) {
+        const auto [index, event] = m_removed.takeLast();
+        if (m_store.restoreEvent(index, event)) {
+            m_cboEvents->setItemText(int(index), event.description);
+            setItemSelectable(m_cboEvents, int(index), true);
+        }
     }
     close();
     // A save earlier in this visit stands: the session reloads what it wrote.
@@ -341,8 +408,18 @@ void frmConfig::chooseWallpaperFile()
     const FileDialog::Result result = m_fileDialog.open(m_dlgWallpaper);
     switch (result.outcome) {
     case FileDialog::Result::Chosen:
-        m_txtWallpaper->setText(result.path);
         m_dlgWallpaper.initialFile = result.path;
+        // Said now, while another file can be chosen, rather than by a countdown that silently
+        // keeps its built-in picture.
+        if (m_pictures.load(result.path, WallpaperShownSize).isNull()) {
+            m_messages.show(QStringLiteral("This file cannot be shown as the wallpaper:") + CrLf
+                    + result.path + CrLf + CrLf
+                    + QStringLiteral("It is not a JPEG, GIF, BMP or PNG picture, or it is damaged "
+                                     "or too large."),
+                MessageBox::Stop, QStringLiteral("Invalid picture"));
+            break;
+        }
+        m_txtWallpaper->setText(result.path);
         break;
     case FileDialog::Result::Cancelled:
         break;

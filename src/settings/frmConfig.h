@@ -8,6 +8,7 @@
 class LoginStartup;
 class MessageBox;
 class OptionButton;
+class PictureLoader;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -25,7 +26,8 @@ class frmConfig final : public QDialog
 
 public:
     frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
-        FileDialog &fileDialog, LoginStartup &login, QWidget *parent = nullptr);
+        FileDialog &fileDialog, LoginStartup &login, const PictureLoader &pictures,
+        QWidget *parent = nullptr);
 
 signals:
     // Left with OK (accepted: the settings were saved) or with Cancel; the dialog has closed
@@ -56,14 +58,15 @@ private:
     MessageBox &m_messages;
     FileDialog &m_fileDialog;
     LoginStartup &m_login;
+    const PictureLoader &m_pictures;
 
     // Whether the login entry was on when the dialog opened; OK changes it only if the box differs.
     bool m_loginAtOpen = false;
     // An OK in this visit saved the settings (and then failed to change the login entry).
     bool m_saved = false;
 
-    // The active event as it stood when the dialog opened, restored by Cancel if removed.
-    std::optional<EventStore::Event> m_openedActive;
+    // Every entry removed during this visit, in order, with what it held: Cancel puts them back.
+    QList<std::pair<qint64, EventStore::Event>> m_removed;
 
     // The file-open dialog's settings; it remembers the last chosen file for this visit.
     FileDialog::Request m_dlgWallpaper;

@@ -130,8 +130,8 @@ void tst_Accessibility::controlsHaveTheNamesAScreenReaderReads()
     QFETCH(QAccessible::Role, role);
     std::unique_ptr<QWidget> window;
     if (inSettings) {
-        window
-            = std::make_unique<frmConfig>(h->store, h->settings, h->messages, h->files, h->login);
+        window = std::make_unique<frmConfig>(
+            h->store, h->settings, h->messages, h->files, h->login, h->pictures);
     } else {
         window = std::make_unique<frmMain>(h->store, h->clock, h->pictures);
     }
@@ -210,7 +210,7 @@ void tst_Accessibility::dialogTabStopsAndTheirKeys()
         QStringLiteral("txtDescription"), QStringLiteral("txtDate"), QStringLiteral("cmdRemove"),
         QStringLiteral("chkLogin"), QStringLiteral("cmdOk"), QStringLiteral("cmdCancel")};
 
-    frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+    frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
     QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
     showActive(dialog);
     child<QLineEdit>(dialog, QStringLiteral("txtDescription"))->setText(QStringLiteral("Party"));
@@ -262,7 +262,7 @@ void tst_Accessibility::eventListOpensAndChoosesFromTheKeyboard()
 {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+    frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
     showActive(dialog);
     auto *cboEvents = child<QComboBox>(dialog, QStringLiteral("cboEvents"));
     cboEvents->setFocus();

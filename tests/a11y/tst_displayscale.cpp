@@ -151,7 +151,7 @@ void tst_DisplayScale::countdownTextsAreWhole()
 
 void tst_DisplayScale::settingsTextsAreWhole()
 {
-    frmConfig dialog(h.store, h.settings, h.messages, h.files, h.login);
+    frmConfig dialog(h.store, h.settings, h.messages, h.files, h.login, h.pictures);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.grab().devicePixelRatio(), m_scale);

@@ -1,10 +1,16 @@
 #include "countdown/frmMain.h"
 
+#include "countdown/OutlinedLabel.h"
+
 #include "WindowHarness.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
+#include <QImageWriter>
 #include <QLabel>
+#include <QPainter>
+#include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -46,6 +52,37 @@ QByteArray rleBitmap(quint32 width, quint32 height)
     return file + info + rest;
 }
 
+// A small JPEG written progressive or baseline whose frame then declares width x height: the
+// header of a large picture with next to no data.
+QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    if (!writer.write(image)) {
+        qFatal("cannot write a JPEG");
+    }
+    QByteArray bytes = buffer.data();
+    const qsizetype frame = bytes.indexOf(progressive ? "\xff\xc2" : "\xff\xc0");
+    if (frame < 0) {
+        qFatal("no frame header");
+    }
+    bytes[frame + 5] = char(height >> 8);
+    bytes[frame + 6] = char(height & 0xff);
+    bytes[frame + 7] = char(width >> 8);
+    bytes[frame + 8] = char(width & 0xff);
+    return bytes;
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) < 40 && qAbs(a.green() - b.green()) < 40
+        && qAbs(a.blue() - b.blue()) < 40;
+}
+
 // Points of the client area that no control covers.
 const QPoint LeftMargin(5, 30);
 const QPoint BetweenLines(150, 64);
@@ -83,6 +120,8 @@ private slots:
     void unusablePictureKeepsTheBuiltInOne();
     void pictureIsDrawnAtItsOwnSizeFromTheTopLeft();
     void picturesAtTheSizeLimitsAreLoaded();
+    void photoOfAnySizeShowsItsTopLeftPartInBoundedMemory();
+    void whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper();
 
 private:
     static QString text(const QWidget &window, const char *name)
@@ -356,6 +395,9 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne_data()
     QTest::newRow("wider than 12000") << writeFile(u"wide.bmp"_s, rleBitmap(12001, 10));
     QTest::newRow("over 30 megapixels") << writeFile(u"many.bmp"_s, rleBitmap(6000, 5001));
     QTest::newRow("60000 x 60000") << writeFile(u"huge.bmp"_s, rleBitmap(60000, 60000));
+    // The decoder buffers a progressive JPEG whole before its first row.
+    QTest::newRow("progressive JPEG over 30 megapixels")
+        << writeFile(u"many.jpg"_s, jpegDeclaring(true, 6000, 5001));
 }
 
 void tst_frmMain::unusablePictureKeepsTheBuiltInOne()
@@ -387,8 +429,97 @@ void tst_frmMain::pictureIsDrawnAtItsOwnSizeFromTheTopLeft()
 void tst_frmMain::picturesAtTheSizeLimitsAreLoaded()
 {
     const QtPictureLoader loader;
-    QCOMPARE(loader.load(writeFile(u"edge.bmp"_s, rleBitmap(12000, 10))).size(), QSize(12000, 10));
-    QCOMPARE(loader.load(writeFile(u"big.bmp"_s, rleBitmap(6000, 5000))).size(), QSize(6000, 5000));
+    QCOMPARE(loader.load(writeFile(u"edge.bmp"_s, rleBitmap(12000, 10)), {12000, 10}).size(),
+        QSize(12000, 10));
+    const QString big = writeFile(u"big.bmp"_s, rleBitmap(6000, 5000));
+    QCOMPARE(loader.load(big, {6000, 5000}).size(), QSize(6000, 5000));
+    QCOMPARE(loader.load(big, WallpaperShownSize).size(), WallpaperShownSize);
+}
+
+void tst_frmMain::photoOfAnySizeShowsItsTopLeftPartInBoundedMemory()
+{
+    // A 42-megapixel photo: green where the window shows it, with a blue mark near its right
+    // edge, and red beyond.
+    const QString photo = h.dir.filePath(u"photo.jpg"_s);
+    {
+        QImage image(7000, 6000, QImage::Format_RGB888);
+        image.fill(Qt::red);
+        QPainter painter(&image);
+        painter.fillRect(0, 0, 385, 294, Qt::green);
+        painter.fillRect(RightMargin.x() - 8, RightMargin.y() - 8, 16, 16, Qt::blue);
+        painter.end();
+        QVERIFY(image.save(photo, "JPEG", 90));
+    }
+    h.store.WallpaperPath = photo;
+    const QImage shown = openAndGrab();
+    QVERIFY2(near(shown.pixelColor(LeftMargin), Qt::green),
+        qPrintable(shown.pixelColor(LeftMargin).name()));
+    QVERIFY(near(shown.pixelColor(BetweenLines), Qt::green));
+    QVERIFY(near(shown.pixelColor(RightMargin), Qt::blue));
+
+    // Reading it in a process of its own: a whole decode would need 168 MB at least.
+    QProcess probe;
+    probe.start(QStringLiteral(PICTURE_PEAK), {photo});
+    QVERIFY(probe.waitForFinished(60000));
+    const QStringList result = QString::fromLatin1(probe.readAllStandardOutput()).split(u' ');
+    QCOMPARE(probe.exitCode(), 0);
+    QCOMPARE(result.value(0), u"385x294"_s);
+    const long growthKiB = result.value(1).trimmed().toLong();
+    qInfo("peak memory grew by %ld KiB while reading the 42-megapixel photo", growthKiB);
+    QVERIFY2(growthKiB < 32L * 1024, qPrintable(result.join(u' ')));
+
+    // A baseline JPEG declaring the decoder's largest size is read in its top strip only.
+    h.store.WallpaperPath = writeFile(u"wide.jpg"_s, jpegDeclaring(false, 65000, 65000));
+    const QImage strip = openAndGrab();
+    QVERIFY(near(strip.pixelColor(LeftMargin), Qt::gray));
+}
+
+void tst_frmMain::whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper()
+{
+    const QString white = h.dir.filePath(u"white.bmp"_s);
+    QImage picture(WallpaperShownSize, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QVERIFY(picture.save(white, "BMP"));
+    h.store.WallpaperPath = white;
+    frmMain window(h.store, h.clock, h.pictures);
+    QVERIFY(!text(window, "lblSec").isEmpty());
+    const QImage shown = window.grab().toImage();
+    for (const char *name : {"lblDays", "lblHours", "lblMin", "lblSec", "lblMs"}) {
+        const QRect area = child(window, name)->geometry();
+        int dark = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const int lightness = shown.pixelColor(x, y).lightness();
+                dark += lightness < 96 ? 1 : 0;
+            }
+        }
+        QVERIFY2(dark > 40, name);
+    }
+
+    // On black the outline vanishes: each line looks exactly as plain white text would.
+    QWidget black;
+    black.setFixedSize(WallpaperShownSize);
+    black.setPalette(QPalette(Qt::black, Qt::black));
+    black.setAutoFillBackground(true);
+    for (const char *name : {"lblDays", "lblMs"}) {
+        const auto *shownLine = child<QLabel>(window, name);
+        const auto drawnAlone = [&](QLabel *label) {
+            label->setParent(&black);
+            label->setText(shownLine->text());
+            label->setGeometry(shownLine->geometry());
+            label->setFont(shownLine->font());
+            label->setAlignment(shownLine->alignment());
+            QPalette whiteText = label->palette();
+            whiteText.setColor(QPalette::WindowText, Qt::white);
+            label->setPalette(whiteText);
+            QImage drawn = black.grab(label->geometry()).toImage();
+            delete label;
+            return drawn;
+        };
+        const QImage plain = drawnAlone(new QLabel);
+        const QImage outlined = drawnAlone(new OutlinedLabel);
+        QCOMPARE(outlined, plain);
+    }
 }
 
 QTEST_MAIN(tst_frmMain)

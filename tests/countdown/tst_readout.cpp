@@ -170,30 +170,36 @@ void tst_Readout::unitCodesAndSuffixes()
 void tst_Readout::dateTextReading_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("readable");
-    QTest::newRow("built-in date") << u"2003-06-10 08:00"_s << true;
-    QTest::newRow("leap day 2004") << u"2004-02-29 12:00"_s << true;
-    QTest::newRow("leap day 2000") << u"2000-02-29 12:00"_s << true;
-    QTest::newRow("last minute of a day") << u"2003-12-31 23:59"_s << true;
-    QTest::newRow("no leap day 2003") << u"2003-02-29 12:00"_s << false;
-    QTest::newRow("no leap day 1900") << u"1900-02-29 12:00"_s << false;
-    QTest::newRow("thirtieth of February") << u"2004-02-30 12:00"_s << false;
-    QTest::newRow("month 13") << u"2003-13-01 08:00"_s << false;
-    QTest::newRow("month 00") << u"2003-00-10 08:00"_s << false;
-    QTest::newRow("day 00") << u"2003-06-00 08:00"_s << false;
-    QTest::newRow("hour 24") << u"2003-06-10 24:00"_s << false;
-    QTest::newRow("minute 60") << u"2003-06-10 08:60"_s << false;
-    QTest::newRow("year 0000") << u"0000-06-10 08:00"_s << false;
-    QTest::newRow("shape only") << u"2003-13-45 99:99"_s << false;
-    QTest::newRow("removal mark") << u"* deleted *"_s << false;
+    QTest::addColumn<DateTextFault>("fault");
+    using F = DateTextFault;
+    QTest::newRow("built-in date") << u"2003-06-10 08:00"_s << F::None;
+    QTest::newRow("leap day 2004") << u"2004-02-29 12:00"_s << F::None;
+    QTest::newRow("leap day 2000") << u"2000-02-29 12:00"_s << F::None;
+    QTest::newRow("last minute of a day") << u"2003-12-31 23:59"_s << F::None;
+    QTest::newRow("year 0001") << u"0001-01-01 00:00"_s << F::None;
+    QTest::newRow("year 9999") << u"9999-12-31 23:59"_s << F::None;
+    QTest::newRow("no leap day 2003") << u"2003-02-29 12:00"_s << F::Day;
+    QTest::newRow("no leap day 1900") << u"1900-02-29 12:00"_s << F::Day;
+    QTest::newRow("thirtieth of February") << u"2004-02-30 12:00"_s << F::Day;
+    QTest::newRow("31 April") << u"2030-04-31 12:00"_s << F::Day;
+    QTest::newRow("month 13") << u"2003-13-01 08:00"_s << F::Month;
+    QTest::newRow("month 00") << u"2003-00-10 08:00"_s << F::Month;
+    QTest::newRow("day 00") << u"2003-06-00 08:00"_s << F::Day;
+    QTest::newRow("hour 24") << u"2003-06-10 24:00"_s << F::Hour;
+    QTest::newRow("minute 60") << u"2003-06-10 08:60"_s << F::Minute;
+    QTest::newRow("year 0000") << u"0000-06-10 08:00"_s << F::Year;
+    QTest::newRow("month before day and time") << u"2003-13-45 99:99"_s << F::Month;
+    QTest::newRow("day before time") << u"2003-02-30 99:99"_s << F::Day;
+    QTest::newRow("removal mark") << u"* deleted *"_s << F::Shape;
 }
 
 void tst_Readout::dateTextReading()
 {
     QFETCH(QString, text);
-    QFETCH(bool, readable);
+    QFETCH(DateTextFault, fault);
+    QCOMPARE(FindDateTextFault(text), fault);
     const std::optional<WallClockTime> read = ParseDateText(text);
-    QCOMPARE(read.has_value(), readable);
+    QCOMPARE(read.has_value(), fault == DateTextFault::None);
     if (read) {
         // Whatever is accepted prints back to the same text.
         QCOMPARE(read->date.toString(u"yyyy-MM-dd"_s) + QLatin1Char(' ')

@@ -6,12 +6,14 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -73,6 +75,15 @@ QString text(const QWidget &dialog, const char *name)
     return child<QLineEdit>(dialog, name)->text();
 }
 
+// A small picture made in the harness's folder, in the format its name ends with.
+QString writePicture(const WindowHarness &h, const QString &name)
+{
+    const QString path = h.dir.filePath(name);
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    return image.save(path) ? path : QString();
+}
+
 } // namespace
 
 class tst_frmConfig final : public QObject
@@ -93,7 +104,7 @@ private slots:
     void opensOnActiveEventWithFocusInWallpaperGroup()
     {
         h->seed({QStringLiteral("One"), QStringLiteral("Two")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings"));
         QCOMPARE(dialog.size(), QSize(353, 351));
@@ -108,7 +119,7 @@ private slots:
 
     void tabOrderAndLabelsFollowTheLayout()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         QStringList order;
         QWidget *w = child<QWidget>(dialog, "optWallpaperDefault");
         do {
@@ -130,7 +141,7 @@ private slots:
     void activeOutsideListSelectsNothingAndRemoveDoesNothing()
     {
         h->seed({QStringLiteral("One")}, 5);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(selected(dialog), -1);
         QCOMPARE(text(dialog, "lblDate"), QString());
         click(dialog, "cmdRemove");
@@ -141,41 +152,14 @@ private slots:
     void activeEntryWithoutDescriptionOpensOnBuiltInEvent()
     {
         h->seed({QString()}, 1);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(selected(dialog), 0);
         QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
     }
 
-    void openListGivesEveryEntryItsOwnHeight()
-    {
-        // The open list takes one height for all entries: that must be each entry's own, for an
-        // empty description and one marked removed too.
-        h->seed({QStringLiteral("One"), QString(), QStringLiteral("Three, with W and j to ya")}, 1);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        click(dialog, "cmdRemove");
-        auto *combo = child<QComboBox>(dialog, "cboEvents");
-        combo->showPopup();
-        QAbstractItemView *list = combo->view();
-        QTRY_VERIFY(list->isVisible());
-        QStyleOptionViewItem option;
-        option.initFrom(list);
-        int top = list->visualRect(combo->model()->index(0, 0)).top();
-        for (int row = 0; row < combo->count(); ++row) {
-            const QModelIndex index = combo->model()->index(row, 0);
-            const QRect rect = list->visualRect(index);
-            QCOMPARE(
-                rect.height(), list->itemDelegateForIndex(index)->sizeHint(option, index).height());
-            QCOMPARE(rect.top(), top);
-            top = rect.bottom() + 1;
-        }
-        combo->hidePopup();
-    }
-
     void dateIsCheckedBeforeDescription()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "cmdAdd");
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), QStringLiteral("2003/12/03 14:00"));
         click(dialog, "cmdAdd");
@@ -193,6 +177,10 @@ private slots:
         child<QLineEdit>(dialog, "txtDate")->setText(QStringLiteral("2003-13-45 99:99"));
         click(dialog, "cmdAdd");
         QCOMPARE(h->messages.shown.size(), 3);
+        QCOMPARE(h->messages.shown.last().title, QStringLiteral("Invalid date"));
+        child<QLineEdit>(dialog, "txtDate")->setText(QStringLiteral("2003-12-03 14:00"));
+        click(dialog, "cmdAdd");
+        QCOMPARE(h->messages.shown.size(), 4);
         QCOMPARE(h->messages.shown.last().text, QStringLiteral("Please enter a description"));
         QCOMPARE(h->messages.shown.last().style, MessageBox::Exclamation);
         QCOMPARE(h->messages.shown.last().title, QStringLiteral("Quorvane"));
@@ -202,22 +190,74 @@ private slots:
     void addAppendsSelectsAndEmptiesTextBoxes()
     {
         h->seed({QStringLiteral("One")}, 0);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
-        addEvent(dialog, QStringLiteral(" "), QStringLiteral("2003-13-45 99:99"));
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        addEvent(dialog, QStringLiteral(" "), QStringLiteral("2004-02-29 23:59"));
         QVERIFY(h->messages.shown.isEmpty());
-        QCOMPARE(h->store.EventDates.last(), QStringLiteral("2003-13-45 99:99"));
+        QCOMPARE(h->store.EventDates.last(), QStringLiteral("2004-02-29 23:59"));
         QCOMPARE(h->store.EventDescriptions.last(), QStringLiteral(" "));
         QCOMPARE(items(dialog).last(), QStringLiteral(" "));
         QCOMPARE(selected(dialog), 2);
-        QCOMPARE(text(dialog, "lblDate"), QStringLiteral("2003-13-45 99:99"));
+        QCOMPARE(text(dialog, "lblDate"), QStringLiteral("2004-02-29 23:59"));
         QCOMPARE(text(dialog, "txtDate"), QString());
         QCOMPARE(text(dialog, "txtDescription"), QString());
         QCOMPARE(h->store.ActiveEvent, 0);
     }
 
+    void dateNamingNoRealMomentIsRefusedWithWhatIsWrong_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("30 February")
+            << QStringLiteral("2030-02-30 12:00") << QStringLiteral("February 2030 has no day 30.");
+        QTest::newRow("29 February, no leap year")
+            << QStringLiteral("2031-02-29 12:00") << QStringLiteral("February 2031 has no day 29.");
+        QTest::newRow("day 0") << QStringLiteral("2030-04-00 12:00")
+                               << QStringLiteral("April 2030 has no day 0.");
+        QTest::newRow("month 13") << QStringLiteral("2030-13-01 00:00")
+                                  << QStringLiteral("There is no month 13.");
+        QTest::newRow("year 0") << QStringLiteral("0000-01-01 00:00")
+                                << QStringLiteral("There is no year 0.");
+        QTest::newRow("hour 24") << QStringLiteral("2030-01-01 24:00")
+                                 << QStringLiteral("There is no hour 24. Hours run from 00 to 23.");
+        QTest::newRow("minute 60")
+            << QStringLiteral("2030-01-01 00:60")
+            << QStringLiteral("There is no minute 60. Minutes run from 00 to 59.");
+    }
+    void dateNamingNoRealMomentIsRefusedWithWhatIsWrong()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, reason);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        addEvent(dialog, QStringLiteral("Trip"), date);
+        QCOMPARE(h->messages.shown.size(), 1);
+        QCOMPARE(h->messages.shown.first().text,
+            reason + QStringLiteral("\r\n\r\nPlease enter a date that exists."));
+        QCOMPARE(h->messages.shown.first().title, QStringLiteral("Invalid date"));
+        QCOMPARE(h->messages.shown.first().style, MessageBox::Stop);
+        QCOMPARE(h->store.EventDates.size(), 1);
+        QCOMPARE(items(dialog).size(), 1);
+        QCOMPARE(text(dialog, "txtDate"), date);
+        QCOMPARE(text(dialog, "txtDescription"), QStringLiteral("Trip"));
+    }
+
+    void pastedLineBreaksAndTabsAreAddedAsBlanks()
+    {
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        dialog.show();
+        auto *description = child<QLineEdit>(dialog, "txtDescription");
+        QApplication::clipboard()->setText(QStringLiteral("Trip\r\n\r\nto\tOslo \u2029\v"));
+        description->setFocus();
+        QTest::keySequence(description, QKeySequence::Paste);
+        QVERIFY(description->text().contains(QLatin1Char('\n')));
+        addEvent(dialog, QString(), QStringLiteral("2030-01-19 01:15"));
+        QCOMPARE(h->store.EventDescriptions.last(), QStringLiteral("Trip to Oslo  "));
+        QCOMPARE(items(dialog).last(), QStringLiteral("Trip to Oslo  "));
+        QApplication::clipboard()->clear();
+    }
+
     void enterAddsAndEscapeDoesNothing()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         dialog.show();
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Trip"));
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), QStringLiteral("2004-01-19 01:15"));
@@ -232,7 +272,7 @@ private slots:
         h->seed(
             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
             3);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "cmdRemove");
         QCOMPARE(items(dialog).at(3), QStringLiteral("C [to be removed]"));
         QCOMPARE(h->store.EventDates.at(3), QStringLiteral("* deleted *"));
@@ -252,7 +292,7 @@ private slots:
 
     void builtInEventCannotBeRemoved()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "cmdRemove");
         QCOMPARE(h->messages.shown.size(), 1);
         QCOMPARE(h->messages.shown.first().text, QStringLiteral("This event cannot be removed!"));
@@ -261,22 +301,57 @@ private slots:
         QCOMPARE(h->store.EventDescriptions, QStringList {QStringLiteral("Quorvane")});
     }
 
-    void pickingRemovedItemSelectsBuiltInEvent()
+    void removedEventsCannotBeLandedOnByKeyboardOrMouse()
     {
-        h->seed({QStringLiteral("A"), QStringLiteral("B")}, 1);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        h->seed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QString()}, 2);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *combo = child<QComboBox>(dialog, "cboEvents");
         click(dialog, "cmdRemove");
-        child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(2);
-        QCOMPARE(text(dialog, "lblDate"), WindowHarness::dateOf(2));
-        QTest::keyClick(child<QComboBox>(dialog, "cboEvents"), Qt::Key_Up);
-        QCOMPARE(selected(dialog), 0);
-        QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
+        QCOMPARE(items(dialog).at(2), QStringLiteral("B [to be removed]"));
+        QCOMPARE(selected(dialog), 1);
+
+        // The arrows step over the removed entry both ways, and over the empty one from the file.
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(selected(dialog), 3);
+        QCOMPARE(text(dialog, "lblDate"), WindowHarness::dateOf(3));
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(selected(dialog), 3);
+        QTest::keyClick(combo, Qt::Key_Up);
+        QCOMPARE(selected(dialog), 1);
+
+        // A click on it in the open list picks nothing; one on the next event picks that.
+        const auto clickInList = [combo](int index) {
+            combo->showPopup();
+            QAbstractItemView *view = combo->view();
+            QTRY_VERIFY(view->isVisible());
+            const QRect item = view->visualRect(combo->model()->index(index, 0));
+            QVERIFY(item.isValid());
+            QTest::mouseMove(view->viewport(), item.center());
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+            combo->hidePopup();
+        };
+        clickInList(2);
+        QCOMPARE(selected(dialog), 1);
+        QCOMPARE(text(dialog, "lblDate"), WindowHarness::dateOf(1));
+        clickInList(3);
+        QCOMPARE(selected(dialog), 3);
+
+        // Cancel makes it selectable again for the next visit.
+        click(dialog, "cmdCancel");
+        frmConfig next(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        auto *nextCombo = child<QComboBox>(next, "cboEvents");
+        nextCombo->setCurrentIndex(1);
+        QTest::keyClick(nextCombo, Qt::Key_Down);
+        QCOMPARE(selected(next), 2);
     }
 
     void addAfterRemoveKeepsItemIndexEqualToListIndex()
     {
         h->seed({QStringLiteral("A"), QStringLiteral("B")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "cmdRemove");
         addEvent(dialog, QStringLiteral("New"), QStringLiteral("2005-05-05 05:05"));
         QCOMPARE(selected(dialog), 3);
@@ -289,7 +364,7 @@ private slots:
         // Whoever listens opens the next window: by then this one must be gone.
         bool shownWhenAnnounced = false;
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
             QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
             connect(&dialog, &frmConfig::dialogFinished, this,
                 [&] { shownWhenAnnounced = shownWhenAnnounced || anyWindowShown(); });
@@ -301,7 +376,7 @@ private slots:
         }
         QVERIFY(!QFile::exists(h->file));
 
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         connect(&dialog, &frmConfig::dialogFinished, this,
             [&] { shownWhenAnnounced = shownWhenAnnounced || anyWindowShown(); });
@@ -322,7 +397,7 @@ private slots:
         h->seed(
             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
             2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         click(dialog, "cmdRemove");
         addEvent(dialog, QStringLiteral("E"), QStringLiteral("2005-05-05 05:05"));
@@ -340,27 +415,54 @@ private slots:
         QCOMPARE(finishes(finished), QList<bool> {true});
     }
 
-    void cancelRestoresRemovedActiveEventOnly()
+    void cancelPutsBackEveryRemovalSoALaterOkKeepsThem()
     {
-        h->seed({QStringLiteral("A"), QStringLiteral("B")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
-        QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
-        click(dialog, "cmdRemove");
-        click(dialog, "cmdRemove");
-        click(dialog, "cmdCancel");
-        QCOMPARE(h->store.EventDates.at(2), WindowHarness::dateOf(2));
+        h->seed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}, 3);
+        const QStringList before = h->onDisk();
+        {
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
+            click(dialog, "cmdRemove");
+            click(dialog, "cmdRemove");
+            child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(1);
+            click(dialog, "cmdRemove");
+            addEvent(dialog, QStringLiteral("New"), QStringLiteral("2005-05-05 05:05"));
+            click(dialog, "cmdCancel");
+            QCOMPARE(finishes(finished), QList<bool> {false});
+        }
         QCOMPARE(h->store.EventDescriptions,
-            (QStringList {QStringLiteral("Quorvane"), QString(), QStringLiteral("B")}));
-        QCOMPARE(items(dialog).at(2), QStringLiteral("B"));
-        QCOMPARE(h->store.countdownIndex(), 2);
-        QCOMPARE(finishes(finished), QList<bool> {false});
+            (QStringList {QStringLiteral("Quorvane"), QStringLiteral("A"), QStringLiteral("B"),
+                QStringLiteral("C"), QStringLiteral("New")}));
+        QCOMPARE(h->store.EventDates.mid(1, 3),
+            (QStringList {
+                WindowHarness::dateOf(1), WindowHarness::dateOf(2), WindowHarness::dateOf(3)}));
+        QCOMPARE(h->store.countdownIndex(), 3);
+        QCOMPARE(h->onDisk(), before);
+
+        // The next visit shows them unmarked, and its OK (here for the wallpaper) keeps them.
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        QCOMPARE(items(dialog),
+            (QStringList {QStringLiteral("Quorvane"), QStringLiteral("A"), QStringLiteral("B"),
+                QStringLiteral("C"), QStringLiteral("New")}));
+        QCOMPARE(selected(dialog), 3);
+        const QString picture = writePicture(*h, QStringLiteral("sea.bmp"));
+        h->files.answerWithFile(picture);
+        click(dialog, "optWallpaperCustom");
+        click(dialog, "cmdOk");
+        QCOMPARE(h->onDisk(),
+            (QStringList {QStringLiteral("Active=3"), QStringLiteral("Wallpaper=") + picture,
+                QStringLiteral("d1=") + WindowHarness::dateOf(1),
+                QStringLiteral("d2=") + WindowHarness::dateOf(2),
+                QStringLiteral("d3=") + WindowHarness::dateOf(3),
+                QStringLiteral("d4=2005-05-05 05:05"), QStringLiteral("t1=A"),
+                QStringLiteral("t2=B"), QStringLiteral("t3=C"), QStringLiteral("t4=New")}));
     }
 
     void refusedSaveKeepsDialogOpenWithEverything()
     {
         h->seed({QStringLiteral("A")}, 1);
         const QStringList before = h->onDisk();
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
@@ -397,7 +499,7 @@ private slots:
         }();
         QtSettingsStore settings(h->file);
         LoadSettings(h->store, settings);
-        frmConfig dialog(h->store, settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         click(dialog, "cmdOk");
@@ -414,7 +516,7 @@ private slots:
 
     void loginRowLiesBetweenEventsAndButtons()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         const auto geometry = [&](const char *name) { return child(dialog, name)->geometry(); };
         // Everything above keeps its place; OK, Cancel and the static text move down by the row.
         QCOMPARE(geometry("fraMsg1"), QRect(8, 88, 337, 201));
@@ -446,7 +548,7 @@ private slots:
             QVERIFY(QDir().mkpath(h->autostart));
             QVERIFY(TestFiles::writeAll(h->loginEntry, entry));
         }
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(child<QCheckBox>(dialog, "chkLogin")->isChecked(), checked);
 
         // OK with the box as it was leaves the entry byte for byte.
@@ -459,7 +561,7 @@ private slots:
     void okWritesOrRemovesTheLoginEntry()
     {
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
             dialog.show();
             click(dialog, "chkLogin");
             click(dialog, "cmdOk");
@@ -468,7 +570,7 @@ private slots:
         QVERIFY(QFile::exists(h->file));
         QVERIFY(TestFiles::readAll(h->loginEntry).contains("\nExec=/usr/bin/quorvane\n"));
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
             dialog.show();
             QVERIFY(child<QCheckBox>(dialog, "chkLogin")->isChecked());
             click(dialog, "chkLogin");
@@ -482,7 +584,7 @@ private slots:
     void cancelAndCloseLeaveTheLoginEntryAlone()
     {
         for (const bool cancel : {true, false}) {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
             dialog.show();
             click(dialog, "chkLogin");
             if (cancel) {
@@ -513,7 +615,7 @@ private slots:
         } else {
             QVERIFY(TestFiles::writeAll(h->autostart, "in the way"));
         }
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
@@ -546,7 +648,7 @@ private slots:
 
     void titleBarCloseAnnouncesNothing()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
@@ -569,7 +671,7 @@ private slots:
         QFETCH(QString, wallpaper);
         QFETCH(bool, isDefault);
         h->seed({}, 0, wallpaper);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(child<QRadioButton>(dialog, "optWallpaperDefault")->isChecked(), isDefault);
         QCOMPARE(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked(), !isDefault);
         QCOMPARE(text(dialog, "txtWallpaper"), wallpaper);
@@ -586,8 +688,9 @@ private slots:
     void anyMouseButtonOnCustomOpensFileDialog()
     {
         QFETCH(Qt::MouseButton, button);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
-        h->files.answerWithFile(QStringLiteral("/pictures/sea.jpg"));
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        const QString sea = writePicture(*h, QStringLiteral("sea.jpg"));
+        h->files.answerWithFile(sea);
         click(dialog, "optWallpaperCustom", button);
         QCOMPARE(h->files.requests.size(), 1);
         const FileDialog::Request request = h->files.requests.first();
@@ -596,14 +699,14 @@ private slots:
             QStringLiteral(
                 "Wallpaper ( *.jpeg; *.jpg; *.gif; *.bmp;)| *.jpeg; *.jpg; *.gif; *.bmp;"));
         QCOMPARE(request.flags, 0x1004);
-        QCOMPARE(text(dialog, "txtWallpaper"), QStringLiteral("/pictures/sea.jpg"));
+        QCOMPARE(text(dialog, "txtWallpaper"), sea);
         click(dialog, "cmdOk");
-        QVERIFY(h->onDisk().contains(QStringLiteral("Wallpaper=/pictures/sea.jpg")));
+        QVERIFY(h->onDisk().contains(QStringLiteral("Wallpaper=") + sea));
     }
 
     void cancelledFileDialogLeavesMarkerUnderCustom()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "optWallpaperCustom");
         QVERIFY(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked());
         QCOMPARE(text(dialog, "txtWallpaper"), DefaultWallpaperMarker());
@@ -613,7 +716,7 @@ private slots:
     void failingFileDialogShowsErrorWithNumber()
     {
         h->seed({}, 0, QStringLiteral("/pictures/old.bmp"));
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         h->files.answerWithFailure(20476, QStringLiteral("The file name is too long."));
         click(dialog, "optWallpaperCustom");
         QCOMPARE(h->messages.shown.size(), 1);
@@ -623,27 +726,82 @@ private slots:
         QCOMPARE(text(dialog, "txtWallpaper"), QStringLiteral("/pictures/old.bmp"));
     }
 
-    void fileDialogOffersLastChoiceWithinOneVisit()
+    void fileDialogStartsInPicturesThenOffersLastChoiceWithinOneVisit()
     {
+        // A home of the test's own, without the desktop's folder settings.
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", home);
+            qputenv("XDG_CONFIG_HOME", config);
+        });
+        const QString ownHome = h->dir.filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(ownHome));
+        qputenv("HOME", QFile::encodeName(ownHome));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(ownHome + QStringLiteral("/.config")));
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
-            h->files.answerWithFile(QStringLiteral("/pictures/sea.jpg"));
+            frmConfig noPictures(
+                h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            click(noPictures, "optWallpaperCustom");
+        }
+        const QString pictures = ownHome + QStringLiteral("/Pictures");
+        QVERIFY(QDir().mkpath(pictures));
+
+        const QString sea = writePicture(*h, QStringLiteral("sea.jpg"));
+        {
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            h->files.answerWithFile(sea);
             click(dialog, "optWallpaperCustom");
             click(dialog, "optWallpaperDefault");
             QCOMPARE(text(dialog, "txtWallpaper"), DefaultWallpaperMarker());
             click(dialog, "optWallpaperCustom");
         }
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "optWallpaperCustom");
-        QCOMPARE(h->files.requests.size(), 3);
+        QCOMPARE(h->files.requests.size(), 4);
         QCOMPARE(h->files.requests.at(0).initialFile, QString());
-        QCOMPARE(h->files.requests.at(1).initialFile, QStringLiteral("/pictures/sea.jpg"));
-        QCOMPARE(h->files.requests.at(2).initialFile, QString());
+        QCOMPARE(h->files.requests.at(0).initialFolder, ownHome);
+        QCOMPARE(h->files.requests.at(1).initialFile, QString());
+        QCOMPARE(h->files.requests.at(1).initialFolder, pictures);
+        QCOMPARE(h->files.requests.at(2).initialFile, sea);
+        QCOMPARE(h->files.requests.at(3).initialFile, QString());
+        QCOMPARE(h->files.requests.at(3).initialFolder, pictures);
+    }
+
+    void fileThatCannotBeShownIsRefusedWhenChosen()
+    {
+        const QString old = writePicture(*h, QStringLiteral("old.gif"));
+        h->seed({}, 0, old);
+        QVERIFY(TestFiles::writeAll(h->dir.filePath(QStringLiteral("notes.jpg")), "not a picture"));
+        // A photo cut off after its first segments, as by an interrupted copy.
+        const QByteArray photo = TestFiles::readAll(writePicture(*h, QStringLiteral("whole.jpg")));
+        QVERIFY(
+            TestFiles::writeAll(h->dir.filePath(QStringLiteral("damaged.jpg")), photo.left(40)));
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        for (const char *name : {"notes.jpg", "damaged.jpg"}) {
+            const QString path = h->dir.filePath(QLatin1String(name));
+            h->files.answerWithFile(path);
+            click(dialog, "optWallpaperCustom");
+            QCOMPARE(h->messages.shown.size(), 1);
+            const Shown shown = h->messages.shown.takeFirst();
+            QCOMPARE(shown.title, QStringLiteral("Invalid picture"));
+            QCOMPARE(shown.style, MessageBox::Stop);
+            QVERIFY(shown.text.contains(QStringLiteral("\r\n") + path + QStringLiteral("\r\n")));
+            QCOMPARE(text(dialog, "txtWallpaper"), old);
+        }
+        // The next file dialog starts where the refused file lies; a picture is then taken.
+        const QString sea = writePicture(*h, QStringLiteral("sea.png"));
+        h->files.answerWithFile(sea);
+        click(dialog, "optWallpaperCustom");
+        QCOMPARE(
+            h->files.requests.last().initialFile, h->dir.filePath(QStringLiteral("damaged.jpg")));
+        QVERIFY(h->messages.shown.isEmpty());
+        QCOMPARE(text(dialog, "txtWallpaper"), sea);
     }
 
     void keyboardOpensFileDialogOnlyOnSpace()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login);
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));

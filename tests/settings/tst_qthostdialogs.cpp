@@ -111,7 +111,7 @@ private slots:
         QtFileDialog files;
         const FileDialog::Result chosen = files.open({QStringLiteral("Pick"), wallpaperFilter,
             FileDialog::FileMustExist | FileDialog::HideReadOnly,
-            dir.filePath(QStringLiteral("sea.jpg"))});
+            dir.filePath(QStringLiteral("sea.jpg")), dir.filePath(QStringLiteral("elsewhere"))});
         QCOMPARE(title, QStringLiteral("Pick"));
         QCOMPARE(mode, QFileDialog::ExistingFile);
         QCOMPARE(offered, QStringList {dir.filePath(QStringLiteral("sea.jpg"))});
@@ -120,9 +120,15 @@ private slots:
         QCOMPARE(chosen.outcome, FileDialog::Result::Chosen);
         QCOMPARE(chosen.path, dir.filePath(QStringLiteral("hill.gif")));
 
-        answerWhenShown<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
+        // Without an initial file it starts in the folder asked for.
+        QString folder;
+        answerWhenShown<QFileDialog>([&](QFileDialog *dialog) {
+            folder = dialog->directory().absolutePath();
+            dialog->reject();
+        });
         const FileDialog::Result cancelled
-            = files.open({QStringLiteral("Pick"), wallpaperFilter, 0, {}});
+            = files.open({QStringLiteral("Pick"), wallpaperFilter, 0, {}, dir.path()});
+        QCOMPARE(folder, dir.path());
         QCOMPARE(cancelled.outcome, FileDialog::Result::Cancelled);
         QCOMPARE(cancelled.errorNumber, 32755);
     }

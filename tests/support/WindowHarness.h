@@ -18,10 +18,10 @@
 class SpyPictureLoader final : public PictureLoader
 {
 public:
-    QImage load(const QString &path) const override
+    QImage load(const QString &path, const QSize &region) const override
     {
         paths.append(path);
-        return QtPictureLoader().load(path);
+        return QtPictureLoader().load(path, region);
     }
     mutable QStringList paths;
 };
