@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
+#include "app/FontWarmUp.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
 #include "host/LoginStartup.h"
@@ -26,6 +27,9 @@ int main(int argc, char *argv[])
         std::fputs(command.err.toLocal8Bit().constData(), stderr);
         return *command.exitCode;
     }
+    // Runs beside the display check, the connection to the display and the building of the
+    // window.
+    FontWarmUp fonts;
     const QString missingDisplay = MissingDisplay(command.platform, command.display);
     if (!missingDisplay.isEmpty()) {
         std::fprintf(stderr, "%s\n", missingDisplay.toLocal8Bit().constData());
@@ -57,5 +61,7 @@ int main(int argc, char *argv[])
     QObject::connect(&instance, &SingleInstance::handOver, &instance,
         [&session](const StartOptions &options) { session.handOver(options); });
     session.start(command.options);
+    // The window is shown but not drawn yet: its first drawing is the first use of the fonts.
+    fonts.wait();
     return QApplication::exec();
 }

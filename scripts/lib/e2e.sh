@@ -48,7 +48,10 @@ e2e_end() {
 # accepts clients, with its output in <dir>/xvfb.log. Sets `xvfb` to its pid and, once the
 # display answers (within 30 s), exports DISPLAY. Returns 1 if it does not start.
 xvfb_start() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+    # -noreset: without it the server resets when its last client leaves, and a program that
+    # connects right after another one left (the display check before the toolkit's own
+    # connection does just that) is sometimes refused.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
         3>"$1/display" >"$1/xvfb.log" 2>&1 &
     xvfb=$!
     local _

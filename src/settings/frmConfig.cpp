@@ -251,9 +251,17 @@ void frmConfig::Form_Load()
     {
         // Filling the list is no choice of the user's; the first item must not count as one.
         const QSignalBlocker blocker(m_cboEvents);
+        // In one go: one insertion for the model and the list instead of one per event.
+        QStringList shown;
+        shown.reserve(m_store.EventDescriptions.size());
+        for (const QString &description : std::as_const(m_store.EventDescriptions)) {
+            shown.append(ShownText(description));
+        }
+        m_cboEvents->addItems(shown);
         for (qsizetype i = 0; i < m_store.EventDescriptions.size(); ++i) {
-            m_cboEvents->addItem(ShownText(m_store.EventDescriptions.at(i)));
-            setItemSelectable(m_cboEvents, int(i), m_store.isLiveEvent(i));
+            if (!m_store.isLiveEvent(i)) {
+                setItemSelectable(m_cboEvents, int(i), false);
+            }
         }
         m_cboEvents->setCurrentIndex(-1);
     }
