@@ -40,6 +40,12 @@ public:
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
         std::exit(1);
     }
+    bool ask(const QString &text, const QString &, const QString &, Style style,
+        const QString &title) override
+    {
+        show(text, style, title);
+        return false;
+    }
 };
 
 class NoFileDialog final : public FileDialog
