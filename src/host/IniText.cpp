@@ -292,8 +292,10 @@ QByteArray IniText::rewritten(const Changes &changes) const
             if (change != changes.cend() || m_damaged || continuesOnNextLine(line.text)) {
                 const std::optional<QString> value
                     = change != changes.cend() ? *change : valueOf(QString::fromUtf8(line.value));
-                // Only the last line that sets the key counts; the others go.
-                if (value && find(key.first, key.second)->line == line.start) {
+                // Only the last line that sets the key counts; the others go. Looked up by the
+                // name's bytes as indexed: a name that is not UTF-8 does not survive a QString.
+                const auto last = m_values.constFind({m_sectionNumbers.value(section), line.name});
+                if (value && last != m_values.cend() && last->line == line.start) {
                     appendKeyLine(out, key.second, *value);
                 }
             } else {
