@@ -1,9 +1,9 @@
 #include "app/SingleInstance.h"
 
+#include "app/LocalChannel.h"
+
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
@@ -43,7 +43,11 @@ SingleInstance::SingleInstance(const QString &name, QObject *parent)
     m_lock->setStaleLockTime(0);
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    // The socket goes while the lock is still held, so it cannot take a later program's.
+    delete m_server;
+}
 
 QString SingleInstance::defaultName(const QString &settingsFile)
 {
@@ -95,72 +99,27 @@ SingleInstance::Outcome SingleInstance::claim(const StartOptions &options)
     for (int attempt = 0; attempt < ClaimTries; ++attempt) {
         if (m_lock->tryLock(0)) {
             // The lock is ours, so a socket left there belongs to a program that has ended.
-            QLocalServer::removeServer(m_name);
-            m_server = new QLocalServer(this);
-            m_server->setSocketOptions(QLocalServer::UserAccessOption);
-            if (!m_server->listen(m_name)) {
-                return Outcome::Alone;
-            }
-            connect(m_server, &QLocalServer::newConnection, this, [this] {
-                while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-                    serve(socket);
-                }
-            });
-            return Outcome::Running;
+            m_server = new LocalServer(
+                [this](const QByteArray &line) -> std::optional<QByteArray> {
+                    const std::optional<StartOptions> asked = readRequest(line);
+                    if (!asked) {
+                        return std::nullopt;
+                    }
+                    // Answered only once the running program has acted on it.
+                    emit handOver(*asked);
+                    return Answer;
+                },
+                MaxRequest, this);
+            return m_server->listen(m_name) ? Outcome::Running : Outcome::Alone;
         }
         if (m_lock->error() != QLockFile::LockFailedError) {
             return Outcome::Alone; // no lock can be made there (a missing runtime folder, say)
         }
-        if (sendTo(options)) {
+        if (LocalRequest(m_name, request(options), ConnectMs, AnswerMs, Answer.size()) == Answer) {
             return Outcome::HandedOver;
         }
         // The holder may be between taking the lock and listening, or ending.
         QThread::msleep(100);
     }
     return Outcome::Alone;
-}
-
-bool SingleInstance::sendTo(const StartOptions &options) const
-{
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (!socket.waitForConnected(ConnectMs)) {
-        return false;
-    }
-    socket.write(request(options));
-    if (!socket.waitForBytesWritten(AnswerMs)) {
-        return false;
-    }
-    // Answered only once the running program has acted on it.
-    QByteArray answer;
-    while (!answer.endsWith('\n') && answer.size() < Answer.size()) {
-        if (!socket.bytesAvailable() && !socket.waitForReadyRead(AnswerMs)) {
-            return false;
-        }
-        answer += socket.read(Answer.size() - answer.size());
-    }
-    return answer == Answer;
-}
-
-void SingleInstance::serve(QLocalSocket *socket)
-{
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        if (!socket->canReadLine()) {
-            if (socket->bytesAvailable() > MaxRequest) {
-                socket->abort();
-                socket->deleteLater();
-            }
-            return;
-        }
-        const std::optional<StartOptions> options = readRequest(socket->readLine(MaxRequest));
-        if (!options) {
-            socket->abort();
-            socket->deleteLater();
-            return;
-        }
-        emit handOver(*options);
-        socket->write(Answer);
-        socket->disconnectFromServer();
-    });
 }

@@ -8,8 +8,7 @@
 #include <memory>
 #include <optional>
 
-class QLocalServer;
-class QLocalSocket;
+class LocalServer;
 class QLockFile;
 
 // One running program per user and settings file: the first start listens on a local socket,
@@ -46,10 +45,7 @@ signals:
     void handOver(const StartOptions &options);
 
 private:
-    bool sendTo(const StartOptions &options) const;
-    void serve(QLocalSocket *socket);
-
     QString m_name;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer *m_server = nullptr;
+    LocalServer *m_server = nullptr;
 };
