@@ -3,6 +3,7 @@
 #include "countdown/OutlinedLabel.h"
 #include "countdown/Readout.h"
 #include "host/Clock.h"
+#include "host/FontFamilies.h"
 #include "host/PictureLoader.h"
 #include "store/EventStore.h"
 #include "store/ShownText.h"
@@ -44,9 +45,11 @@ constexpr int EarlyTickMs = 50;
 
 QFont verdana(qreal pointSize, QFont::Weight weight = QFont::Normal)
 {
-    QFont font;
     // Where Verdana is missing, DejaVu Sans (installed by scripts/deps.sh) is the nearest match.
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    static const QStringList families
+        = InstalledFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    QFont font;
+    font.setFamilies(families);
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
     return font;

@@ -1,6 +1,7 @@
 #include "settings/frmConfig.h"
 
 #include "countdown/Readout.h"
+#include "host/FontFamilies.h"
 #include "host/LoginStartup.h"
 #include "host/MessageBox.h"
 #include "host/PictureLoader.h"
@@ -65,12 +66,13 @@ QString impossibleDateReason(const QString &date)
 
 QFont dialogFont()
 {
-    QFont font;
     // Tahoma where installed, otherwise a sans-serif of similar width: Liberation Sans, installed
     // with the program, fits every text; DejaVu Sans, the last resort, is too wide for some.
-    font.setFamilies(
+    static const QStringList families = InstalledFamilies(
         {QStringLiteral("Tahoma"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
             QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    QFont font;
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     font.setWeight(QFont::Normal);
