@@ -34,6 +34,30 @@ private:
     std::unique_ptr<Private> d;
 };
 
+// An exclusive claim on a lock file beside the socket, held until this object goes or the
+// program ends, however it ends.
+class LocalLock final
+{
+public:
+    enum class State {
+        Taken, // this object holds it now
+        HeldElsewhere, // another holds it
+        Impossible, // no lock can be made there (a missing folder, say)
+    };
+
+    explicit LocalLock(const QString &path);
+    ~LocalLock();
+    LocalLock(const LocalLock &) = delete;
+    LocalLock &operator=(const LocalLock &) = delete;
+
+    // Takes it if it is free; does not wait.
+    State tryLock();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
 // Sends line to the server at path and returns its answer once that ends with a line break,
 // or nothing: no server, no connection within connectMs, or no whole answer of at most
 // maxAnswer bytes within answerMs.

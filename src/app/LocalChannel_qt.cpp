@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 
 struct LocalServer::Private
 {
@@ -64,6 +65,31 @@ void LocalServer::acceptClients()
             socket->disconnectFromServer();
         });
     }
+}
+
+struct LocalLock::Private
+{
+    explicit Private(const QString &path)
+        : file(path)
+    {
+        // Only a lock whose program has ended is taken over, however old.
+        file.setStaleLockTime(0);
+    }
+    QLockFile file;
+};
+
+LocalLock::LocalLock(const QString &path)
+    : d(std::make_unique<Private>(path))
+{ }
+
+LocalLock::~LocalLock() = default;
+
+LocalLock::State LocalLock::tryLock()
+{
+    if (d->file.isLocked() || d->file.tryLock(0)) {
+        return State::Taken;
+    }
+    return d->file.error() == QLockFile::LockFailedError ? State::HeldElsewhere : State::Impossible;
 }
 
 std::optional<QByteArray> LocalRequest(

@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -206,6 +207,44 @@ void LocalServer::Private::readClient(int fd)
         }
     }
     clients.erase(fd);
+}
+
+// flock rather than a lock file's contents: the system lets go of it when the program ends, and
+// taking it writes nothing, so a start waits for no disk.
+struct LocalLock::Private
+{
+    QByteArray path;
+    std::unique_ptr<Descriptor> fd;
+};
+
+LocalLock::LocalLock(const QString &path)
+    : d(std::make_unique<Private>())
+{
+    d->path = QFile::encodeName(path);
+}
+
+LocalLock::~LocalLock() = default;
+
+LocalLock::State LocalLock::tryLock()
+{
+    if (d->fd) {
+        return State::Taken;
+    }
+    auto fd = std::make_unique<Descriptor>(
+        ::open(d->path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (fd->get() < 0) {
+        return State::Impossible;
+    }
+    while (::flock(fd->get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) {
+            return State::HeldElsewhere;
+        }
+        if (errno != EINTR) {
+            return State::Impossible;
+        }
+    }
+    d->fd = std::move(fd);
+    return State::Taken;
 }
 
 std::optional<QByteArray> LocalRequest(

@@ -4,7 +4,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -37,11 +36,8 @@ QString userTag()
 SingleInstance::SingleInstance(const QString &name, QObject *parent)
     : QObject(parent)
     , m_name(name)
-    , m_lock(std::make_unique<QLockFile>(name + QStringLiteral(".lock")))
-{
-    // Only a lock whose program has ended is taken over, however old.
-    m_lock->setStaleLockTime(0);
-}
+    , m_lock(std::make_unique<LocalLock>(name + QStringLiteral(".lock")))
+{ }
 
 SingleInstance::~SingleInstance()
 {
@@ -97,7 +93,8 @@ std::optional<StartOptions> SingleInstance::readRequest(const QByteArray &line)
 SingleInstance::Outcome SingleInstance::claim(const StartOptions &options)
 {
     for (int attempt = 0; attempt < ClaimTries; ++attempt) {
-        if (m_lock->tryLock(0)) {
+        const LocalLock::State lock = m_lock->tryLock();
+        if (lock == LocalLock::State::Taken) {
             // The lock is ours, so a socket left there belongs to a program that has ended.
             m_server = new LocalServer(
                 [this](const QByteArray &line) -> std::optional<QByteArray> {
@@ -112,7 +109,7 @@ SingleInstance::Outcome SingleInstance::claim(const StartOptions &options)
                 MaxRequest, this);
             return m_server->listen(m_name) ? Outcome::Running : Outcome::Alone;
         }
-        if (m_lock->error() != QLockFile::LockFailedError) {
+        if (lock == LocalLock::State::Impossible) {
             return Outcome::Alone; // no lock can be made there (a missing runtime folder, say)
         }
         if (LocalRequest(m_name, request(options), ConnectMs, AnswerMs, Answer.size()) == Answer) {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <optional>
 
+class LocalLock;
 class LocalServer;
-class QLockFile;
 
 // One running program per user and settings file: the first start listens on a local socket,
 // a later one hands its start options over to it and ends, so that two programs never edit
@@ -46,6 +46,6 @@ signals:
 
 private:
     QString m_name;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<LocalLock> m_lock;
     LocalServer *m_server = nullptr;
 };

@@ -125,6 +125,21 @@ private slots:
         QCOMPARE(LocalRequest(path, "hello\n"_ba, 500, 500, 16), std::nullopt);
     }
 
+    void aLockIsHeldByOneAtATime()
+    {
+        const QString path = m_dir.filePath(u"channel.lock"_s);
+        auto first = std::make_unique<LocalLock>(path);
+        LocalLock second(path);
+        QCOMPARE(first->tryLock(), LocalLock::State::Taken);
+        QCOMPARE(first->tryLock(), LocalLock::State::Taken);
+        QCOMPARE(second.tryLock(), LocalLock::State::HeldElsewhere);
+        first.reset();
+        QCOMPARE(second.tryLock(), LocalLock::State::Taken);
+
+        LocalLock nowhere(m_dir.filePath(u"missing/channel.lock"_s));
+        QCOMPARE(nowhere.tryLock(), LocalLock::State::Impossible);
+    }
+
 private:
     LocalServer::Answer answerOk()
     {
