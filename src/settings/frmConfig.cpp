@@ -18,10 +18,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QStyleFactory>
 
 namespace {
 
@@ -94,6 +97,41 @@ void setItemSelectable(QComboBox *combo, int index, bool selectable)
         if (QStandardItem *item = model->item(index)) {
             item->setEnabled(selectable);
         }
+    }
+}
+
+// Qt's menu-like list, as most styles draw it, measures the text of every entry each time it
+// opens, to be as wide as the widest; that is a few milliseconds per thousand entries. Past this
+// many, the list drops down instead, as a scrolling list of rows of one height, which opens at
+// once however long it is.
+constexpr int LongListEntries = 1000;
+
+class DropDownListStyle final : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returnData) const override
+    {
+        return hint == SH_ComboBox_Popup ? 0
+                                         : QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+void dropDownLongList(QComboBox *combo)
+{
+    if (combo->count() <= LongListEntries) {
+        return;
+    }
+    // The same style as the rest of the dialog, but for how the list opens.
+    auto *style = new DropDownListStyle(QStyleFactory::create(combo->style()->name()));
+    style->setParent(combo);
+    combo->setStyle(style);
+    if (auto *list = qobject_cast<QListView *>(combo->view())) {
+        list->setUniformItemSizes(true);
+        // Rows are as wide as the list; a long description is shortened in its middle.
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
 }
 
@@ -260,6 +298,7 @@ void frmConfig::Form_Load()
             shown.append(ShownText(description));
         }
         m_cboEvents->addItems(shown);
+        dropDownLongList(m_cboEvents);
         for (qsizetype i = 0; i < m_store.EventDescriptions.size(); ++i) {
             if (!m_store.isLiveEvent(i)) {
                 setItemSelectable(m_cboEvents, int(i), false);

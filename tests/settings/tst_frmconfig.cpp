@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include <memory>
@@ -425,6 +426,61 @@ private slots:
         nextCombo->setCurrentIndex(1);
         QTest::keyClick(nextCombo, Qt::Key_Down);
         QCOMPARE(selected(next), 2);
+    }
+
+    void longListsDropDownAndKeepTheirRules()
+    {
+        const auto popupHint = [](const QComboBox *combo) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            return combo->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, combo);
+        };
+        // A thousand entries, the built-in event's included, keep the style's own list.
+        for (int n = 1; n <= 999; ++n) {
+            h->store.appendEvent(
+                QStringLiteral("2030-01-01 10:00"), QStringLiteral("Event %1").arg(n));
+        }
+        {
+            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            const auto *combo = child<QComboBox>(dialog, "cboEvents");
+            QCOMPARE(popupHint(combo), popupHint(new QComboBox(&dialog)));
+        }
+        // One more, and the list drops down with rows of one height; what can be picked, by
+        // mouse or by keys, stays the same.
+        for (int n = 1000; n <= 1200; ++n) {
+            h->store.appendEvent(
+                QStringLiteral("2030-01-01 10:00"), QStringLiteral("Event %1").arg(n));
+        }
+        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *combo = child<QComboBox>(dialog, "cboEvents");
+        QCOMPARE(popupHint(combo), 0);
+        combo->setCurrentIndex(1000);
+        click(dialog, "cmdRemove");
+        QCOMPARE(selected(dialog), 999);
+
+        const auto clickInList = [combo](int index) {
+            combo->showPopup();
+            QAbstractItemView *view = combo->view();
+            QTRY_VERIFY(view->isVisible());
+            view->scrollTo(combo->model()->index(index, 0));
+            const QRect item = view->visualRect(combo->model()->index(index, 0));
+            QVERIFY(view->viewport()->rect().contains(item.center()));
+            QTest::mouseMove(view->viewport(), item.center());
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+            combo->hidePopup();
+        };
+        clickInList(1000);
+        QCOMPARE(selected(dialog), 999);
+        clickInList(1150);
+        QCOMPARE(selected(dialog), 1150);
+        QCOMPARE(items(dialog).at(1150), QStringLiteral("Event 1150"));
+
+        combo->setCurrentIndex(999);
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(selected(dialog), 1001);
     }
 
     void addAfterRemoveKeepsItemIndexEqualToListIndex()
