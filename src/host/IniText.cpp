@@ -2,7 +2,10 @@
 
 #include <QStringDecoder>
 
+#include <QMap>
+
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -168,6 +171,16 @@ void appendKeyLine(QByteArray &out, const QString &key, const QString &value)
     out += '\n';
 }
 
+// Whether a key line reads exactly as appendKeyLine writes value under its name: then it
+// can stay as it is.
+bool writesAs(QByteArrayView whole, const Line &line, const QString &value)
+{
+    const qsizetype name = line.name.size();
+    return line.name.data() == whole.data() && whole.size() == name + line.value.size() + 2
+        && whole[name] == '=' && whole.back() == '\n'
+        && QAnyStringView::equal(QUtf8StringView(line.value), IniText::escaped(value));
+}
+
 } // namespace
 
 IniText::IniText(QByteArray bytes)
@@ -271,32 +284,57 @@ void IniText::forEachKey(
 
 QByteArray IniText::rewritten(const Changes &changes) const
 {
-    QMap<QString, QByteArray> newKeys; // the lines of keys the file does not hold, by section
+    // Each change by where the file sets its key (the start of the last line that does), and
+    // the keys the file does not hold, each section's in the order of their names.
+    QHash<qsizetype, const std::optional<QString> *> changedAt;
+    std::vector<const Key *> added;
     for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
-        if (it->has_value() && !find(it.key().first, it.key().second)) {
-            appendKeyLine(newKeys[it.key().first], it.key().second, **it);
+        if (const Span *found = find(it.key().first, it.key().second)) {
+            if (!m_damaged) {
+                changedAt.insert(found->line, &*it);
+            }
+        } else if (it->has_value()) {
+            added.push_back(&it.key());
         }
     }
+    std::sort(added.begin(), added.end(), [](const Key *a, const Key *b) { return *a < *b; });
+    QMap<QString, QByteArray> newKeys;
+    for (const Key *key : added) {
+        appendKeyLine(newKeys[key->first], key->second, *changes.value(*key));
+    }
+
     QByteArray out;
     out.reserve(m_bytes.size() + m_bytes.size() / 8 + 1024);
     QString section;
+    qsizetype number = 0;
     forEachLine(m_bytes, [&](const Line &line) {
         const QByteArrayView asItIs(m_bytes.constData() + line.start, line.end - line.start);
         if (line.kind == Line::Section) {
             section = QString::fromUtf8(line.name);
+            number = m_sectionNumbers.value(section);
             out += m_damaged ? '[' + section.toUtf8() + "]\n" : asItIs.toByteArray();
         } else if (line.kind == Line::Key) {
-            const Key key {section, QString::fromUtf8(line.name)};
-            const auto change = changes.constFind(key);
+            // Looked up by the name's bytes as indexed: a name that is not UTF-8 does not
+            // survive a QString. A damaged file's keys are matched as they read, as QStrings.
+            const auto last = m_values.constFind({number, line.name});
+            const std::optional<QString> *change = nullptr;
+            if (m_damaged) {
+                const auto found = changes.constFind({section, QString::fromUtf8(line.name)});
+                change = found != changes.cend() ? &*found : nullptr;
+            } else {
+                change = changedAt.value(last->line, nullptr);
+            }
             // Also rewritten where QSettings would read the next lines into it.
-            if (change != changes.cend() || m_damaged || continuesOnNextLine(line.text)) {
+            if (change || m_damaged || continuesOnNextLine(line.text)) {
                 const std::optional<QString> value
-                    = change != changes.cend() ? *change : valueOf(QString::fromUtf8(line.value));
-                // Only the last line that sets the key counts; the others go. Looked up by the
-                // name's bytes as indexed: a name that is not UTF-8 does not survive a QString.
-                const auto last = m_values.constFind({m_sectionNumbers.value(section), line.name});
-                if (value && last != m_values.cend() && last->line == line.start) {
-                    appendKeyLine(out, key.second, *value);
+                    = change ? *change : valueOf(QString::fromUtf8(line.value));
+                // Only the last line that sets the key counts; the others go.
+                if (value && last->line == line.start) {
+                    if (!m_damaged && writesAs(asItIs, line, *value)) {
+                        out += asItIs;
+                    } else {
+                        appendKeyLine(out, QString::fromUtf8(line.name), *value);
+                    }
                 }
             } else {
                 out += asItIs;

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QMap>
 #include <QString>
 
 #include <functional>
@@ -17,7 +16,7 @@ class IniText
 public:
     using Key = std::pair<QString, QString>; // section, key
     // A value to write, or nullopt to remove the key.
-    using Changes = QMap<Key, std::optional<QString>>;
+    using Changes = QHash<Key, std::optional<QString>>;
 
     explicit IniText(QByteArray bytes = QByteArray());
 

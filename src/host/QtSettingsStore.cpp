@@ -2,7 +2,6 @@
 
 #include "host/UserFolders.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -66,7 +65,15 @@ QByteArray fingerprint(const FileRead &read)
     if (!read.bytes) {
         return QByteArrayLiteral("unreadable");
     }
-    return QCryptographicHash::hash(*read.bytes, QCryptographicHash::Sha256);
+    // Only this process compares them, to notice a change another writer made: two 64-bit
+    // hashes of fixed seeds and the size, a fraction of a cryptographic hash's time.
+    const QByteArray &bytes = *read.bytes;
+    QByteArray print = QByteArray::number(bytes.size()) + ':';
+    for (const size_t seed : {size_t(0x5eed), size_t(0xc0ffee)}) {
+        print += QByteArray::number(quint64(qHashBits(bytes.constData(), bytes.size(), seed)), 16)
+            + ':';
+    }
+    return print;
 }
 
 // Staging files of saves that never finished (the process was killed) are removed by a later
@@ -242,10 +249,15 @@ void QtSettingsStore::forEachKey(
     } else {
         m_file.forEachKey(section, unlessStaged);
     }
+    QStringList staged; // in the order of their names, as the file's keys come
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
         if (it.key().first == section && it->has_value()) {
-            visit(it.key().second);
+            staged.append(it.key().second);
         }
+    }
+    staged.sort();
+    for (const QString &key : std::as_const(staged)) {
+        visit(key);
     }
 }
 
@@ -357,7 +369,9 @@ SaveResult QtSettingsStore::commitToFile()
         return failed(QStringLiteral("The file %1 cannot be read, so it is left as it is: %2")
                           .arg(m_path, now.error));
     }
-    use(std::move(*now.bytes));
+    if (*now.bytes != m_file.bytes()) { // as read before: the reading stands
+        use(std::move(*now.bytes));
+    }
     stageStaleRemovals(
         [this](const QString &section, const auto &visit) { m_file.forEachKey(section, visit); });
     const QByteArray replacement = m_file.rewritten(m_pending);
@@ -378,7 +392,7 @@ SaveResult QtSettingsStore::commitToFile()
         return failed(error);
     }
     discard();
-    m_seen = QCryptographicHash::hash(replacement, QCryptographicHash::Sha256);
+    m_seen = fingerprint({true, replacement, QString()});
     use(replacement);
     return {true, QString(), keptCopy};
 }
