@@ -277,9 +277,10 @@ std::optional<QByteArray> LocalRequest(
             fd.get(), line.constData() + sent, std::size_t(line.size() - sent), MSG_NOSIGNAL);
         if (wrote > 0) {
             sent += wrote;
-        } else if (wrote < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
-            return std::nullopt;
-        } else if (!waitFor(fd.get(), POLLOUT, deadline)) {
+            continue;
+        }
+        const bool full = wrote == 0 || errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+        if (!full || !waitFor(fd.get(), POLLOUT, deadline)) {
             return std::nullopt;
         }
     }
