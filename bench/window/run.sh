@@ -142,28 +142,23 @@ echo "Runs: $runs for (a) and (b), $cg_runs under callgrind for (c); display $DI
 # One round of each, not counted, so that the first counted ones do not pay for cold caches.
 measure "$floor" warm-up
 measure "$program" warm-up
-for ((i = 1; i <= runs; i++)); do
-    # Alternate which goes first, so that a drifting machine favours neither.
-    if ((i % 2)); then
-        measure "$floor" floor
-        measure "$program" program
-    else
-        measure "$program" program
-        measure "$floor" floor
-    fi
-    echo "  run $i/$runs done" >&2
-done
-if command -v perf >/dev/null; then
+# interleaved <measure> <label>: runs of <measure> on both programs, alternating which goes
+# first, so that a drifting machine favours neither.
+interleaved() {
     for ((i = 1; i <= runs; i++)); do
         if ((i % 2)); then
-            measure_cpu "$floor" floor
-            measure_cpu "$program" program
+            "$1" "$floor" floor
+            "$1" "$program" program
         else
-            measure_cpu "$program" program
-            measure_cpu "$floor" floor
+            "$1" "$program" program
+            "$1" "$floor" floor
         fi
     done
-    echo "  processor time: $runs runs done" >&2
+    echo "  $2: $runs runs done" >&2
+}
+interleaved measure "start and memory"
+if command -v perf >/dev/null; then
+    interleaved measure_cpu "processor time"
 fi
 for ((i = 1; i <= cg_runs; i++)); do
     callgrind_refresh "$floor" floor Floor::tick\(\)
