@@ -60,8 +60,9 @@ int main(int argc, char *argv[])
     Session session(store, HostServices {*settings, clock, messages, fileDialog, pictures, *login});
     QObject::connect(&instance, &SingleInstance::handOver, &instance,
         [&session](const StartOptions &options) { session.handOver(options); });
-    session.start(command.options);
-    // The window is shown but not drawn yet: its first drawing is the first use of the fonts.
+    // The window's first font is made in start(): were the configuration still loading, the
+    // toolkit would load it a second time beside it.
     fonts.wait();
+    session.start(command.options);
     return QApplication::exec();
 }
