@@ -36,8 +36,8 @@ bool laidOutAsOneLine(const QPainter &painter, int flags, const QString &text)
 
 // The same glyphs at the same places as DrawOutlinedText's drawText calls, shaped once for
 // all nine copies instead of once for each.
-void drawShapedOnce(QPainter &painter, const QRect &area, int flags, const QString &text,
-    const QColor &fill)
+void drawShapedOnce(
+    QPainter &painter, const QRect &area, int flags, const QString &text, const QColor &fill)
 {
     QTextLayout layout(text, painter.font());
     QTextOption option;

@@ -87,14 +87,15 @@ void tst_OutlinedText::drawsWhatNineDrawTextCallsDraw()
     underlined.setUnderline(true);
     const std::array fonts = {font(sans, 21.75), font(sans, 9.75, QFont::Bold), font(sans, 8.25),
         font(u"DejaVu Serif"_s, 14.5, QFont::DemiBold)};
-    const std::array texts = {u"0 Days"_s, u"1,234,567 Hours"_s, u"59 Seconds"_s,
-        u"Every second brings it closer."_s, u"  spaced  "_s, u"שלום עולם 42"_s,
-        u"مرحبا 7 Seconds"_s, u"Ünïcödé çàfé ﬁ"_s,
-        u"A line far too long for the rectangle it is given, cut at both of its edges"_s};
+    const std::array texts
+        = {u"0 Days"_s, u"1,234,567 Hours"_s, u"59 Seconds"_s, u"Every second brings it closer."_s,
+            u"  spaced  "_s, u"שלום עולם 42"_s, u"مرحبا 7 Seconds"_s, u"Ünïcödé çàfé ﬁ"_s,
+            u"A line far too long for the rectangle it is given, cut at both of its edges"_s};
     const std::array areas = {QRect(24, 16, 345, 41), QRect(24, 16, 344, 41), QRect(0, 20, 385, 17),
         QRect(10, 5, 120, 12)};
     const std::array flags = {int(Qt::AlignCenter), int(Qt::AlignLeft | Qt::AlignVCenter),
-        int(Qt::AlignHCenter | Qt::AlignBottom), int(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute)};
+        int(Qt::AlignHCenter | Qt::AlignBottom),
+        int(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute)};
     int compared = 0;
     const auto check = [&compared](const Case &c) {
         const QImage expected = drawn(c, true);
@@ -130,13 +131,13 @@ void tst_OutlinedText::drawsWhatNineDrawTextCallsDraw()
             }
         }
     }
-    for (const Case &c : {Case {fonts[0], areas[0], int(Qt::AlignCenter), u"4\t5"_s,
-                              Qt::LeftToRight, 1},
-             Case {fonts[0], areas[0], int(Qt::AlignCenter), u"two\nlines"_s, Qt::LeftToRight, 1},
-             Case {underlined, areas[0], int(Qt::AlignCenter), u"under"_s, Qt::LeftToRight, 1},
-             Case {fonts[0], areas[0], int(Qt::AlignRight | Qt::AlignVCenter), u"right "_s,
-                 Qt::RightToLeft, 1},
-             Case {fonts[0], areas[0], int(Qt::AlignCenter), QString(), Qt::LeftToRight, 1}}) {
+    for (const Case &c :
+        {Case {fonts[0], areas[0], int(Qt::AlignCenter), u"4\t5"_s, Qt::LeftToRight, 1},
+            Case {fonts[0], areas[0], int(Qt::AlignCenter), u"two\nlines"_s, Qt::LeftToRight, 1},
+            Case {underlined, areas[0], int(Qt::AlignCenter), u"under"_s, Qt::LeftToRight, 1},
+            Case {fonts[0], areas[0], int(Qt::AlignRight | Qt::AlignVCenter), u"right "_s,
+                Qt::RightToLeft, 1},
+            Case {fonts[0], areas[0], int(Qt::AlignCenter), QString(), Qt::LeftToRight, 1}}) {
         check(c);
         if (QTest::currentTestFailed()) {
             return;
