@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <array>
+#include <span>
 
 static void initBuiltInPictures()
 {
@@ -67,11 +68,42 @@ QPalette whiteOnBlack(QPalette palette)
 }
 
 // Named formats spare the start the loading of every image plugin to guess them.
-QPixmap builtInPicture(const char *path, const char *format)
+QImage builtInPicture(const char *path, const char *format)
 {
     QImageReader reader(QLatin1String(path), format);
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    return reader.read();
+}
+
+// The built-in pictures, decoded once for every window of the process.
+struct BuiltInPictures
+{
+    // The larger icons serve displays scaled above 1, where the small ones would be blurred.
+    std::array<QImage, 3> windowIcon;
+    QImage wallpaper;
+    std::array<QImage, 2> settingsIcon;
+};
+
+const BuiltInPictures &builtInPictures()
+{
+    static const BuiltInPictures pictures = [] {
+        initBuiltInPictures();
+        return BuiltInPictures {
+            {builtInPicture(":/icon64.png", "png"), builtInPicture(":/icon32.png", "png"),
+                builtInPicture(":/icon16.png", "png")},
+            builtInPicture(":/wallpaper.jpg", "jpeg"),
+            {builtInPicture(":/config.bmp", "bmp"), builtInPicture(":/config32.bmp", "bmp")}};
+    }();
+    return pictures;
+}
+
+QIcon iconOf(const std::span<const QImage> sizes)
+{
+    QIcon icon;
+    for (const QImage &size : sizes) {
+        icon.addPixmap(QPixmap::fromImage(size));
+    }
+    return icon;
 }
 
 void setLine(QLabel *label, const QString &text)
@@ -99,18 +131,13 @@ frmMain::frmMain(
 
 void frmMain::createControls()
 {
-    initBuiltInPictures();
     setFixedSize(ClientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setPalette(whiteOnBlack(palette()));
     setFont(verdana(8.25));
-    // The larger pictures serve displays scaled above 1, where the small ones would be blurred.
-    QIcon icon;
-    icon.addPixmap(builtInPicture(":/icon64.png", "png"));
-    icon.addPixmap(builtInPicture(":/icon32.png", "png"));
-    icon.addPixmap(builtInPicture(":/icon16.png", "png"));
-    setWindowIcon(icon);
-    m_wallpaper = builtInPicture(":/wallpaper.jpg", "jpeg");
+    const BuiltInPictures &pictures = builtInPictures();
+    setWindowIcon(iconOf(pictures.windowIcon));
+    m_wallpaper = QPixmap::fromImage(pictures.wallpaper);
 
     const QFont readoutFont = verdana(21.75);
     const auto readoutLabel = [this, &readoutFont](const char *name, int top) {
@@ -141,10 +168,7 @@ void frmMain::createControls()
     cmdConfig = new QPushButton(this);
     cmdConfig->setObjectName(QStringLiteral("cmdConfig"));
     cmdConfig->setGeometry(352, 272, 33, 21);
-    QIcon picture;
-    picture.addPixmap(builtInPicture(":/config.bmp", "bmp"));
-    picture.addPixmap(builtInPicture(":/config32.bmp", "bmp"));
-    cmdConfig->setIcon(picture);
+    cmdConfig->setIcon(iconOf(pictures.settingsIcon));
     cmdConfig->setIconSize(QSize(16, 16));
     cmdConfig->setAccessibleName(tr("Settings"));
     cmdConfig->setToolTip(tr("Settings"));
@@ -171,6 +195,11 @@ void frmMain::createControls()
     connect(tmrClose, &QTimer::timeout, this, &frmMain::tmrClose_Timer);
     connect(chkClose, &QCheckBox::toggled, this, &frmMain::chkClose_Toggled);
     connect(cmdConfig, &QPushButton::clicked, this, &frmMain::cmdConfig_Click);
+}
+
+void frmMain::decodeBuiltInPictures()
+{
+    builtInPictures();
 }
 
 void frmMain::Form_Load()
