@@ -128,9 +128,9 @@ OutlinedLabel::OutlinedLabel(const QString &text, QWidget *parent)
 
 void OutlinedLabel::paintEvent(QPaintEvent *)
 {
-    // Placed as QLabel places its text, so the white copy lands exactly where it would.
+    // Placed as QLabel places its text, so the white copy lands exactly where it would; the
+    // painter takes the label's layout direction.
     QPainter painter(this);
-    DrawOutlinedText(painter, contentsRect(),
-        int(QStyle::visualAlignment(layoutDirection(), alignment())), text(), OutlineColour,
+    DrawOutlinedText(painter, contentsRect(), int(alignment()), text(), OutlineColour,
         palette().color(foregroundRole()));
 }
