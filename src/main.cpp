@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "app/DisplayCheck.h"
+#include "app/DisplayGuard.h"
 #include "app/FontWarmUp.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
@@ -28,16 +28,12 @@ int main(int argc, char *argv[])
         std::fputs(command.err.toLocal8Bit().constData(), stderr);
         return *command.exitCode;
     }
-    // Runs beside the display check, the connection to the display and the building of the
-    // window.
+    // Runs beside the connection to the display and the building of the window.
     FontWarmUp fonts;
-    const QString missingDisplay = MissingDisplay(command.platform, command.display);
-    if (!missingDisplay.isEmpty()) {
-        std::fprintf(stderr, "%s\n", missingDisplay.toLocal8Bit().constData());
-        return 1;
-    }
-
+    // Where no display can be reached, one line and status 1 instead of the toolkit's abort.
+    DisplayGuard displayGuard(command.platform, command.display);
     QApplication app(argc, argv);
+    displayGuard.release();
     QApplication::setOrganizationName(QtSettingsStore::organizationName());
     QApplication::setApplicationName(QtSettingsStore::applicationName());
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));

@@ -3,7 +3,8 @@
 #include <QString>
 
 // Why no window can be shown, as one line, or empty text when a display can be reached.
-// Answers before the toolkit starts, which aborts where it finds no display.
+// Asked once the toolkit has failed to start (DisplayGuard), so it looks at the display
+// itself.
 //
 // platform and display are Qt's -platform and -display options, empty when not given; the
 // platform may also come from QT_QPA_PLATFORM. Where no platform is chosen, an X11 display

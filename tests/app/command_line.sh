@@ -77,4 +77,12 @@ run QT_QPA_PLATFORM=xcb --
 run -- -platform xcb -display ":$n"
 [ "$status" -eq 1 ] && grep -qF "(-display \":$n\")" <<<"$err" || fail "-display that is gone"
 
+# A failure that is not the display's: the toolkit's own explanation, held while it tried to
+# start, is told in full before it aborts.
+run -- -platform no-such-platform
+[ "$status" -ne 0 ] && [ "$status" -ne 1 ] &&
+    grep -qF 'Could not find the Qt platform plugin "no-such-platform"' <<<"$err" &&
+    grep -qF "no Qt platform plugin could be initialized" <<<"$err" ||
+    fail "another failure to start"
+
 echo "PASS"

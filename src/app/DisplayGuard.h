@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// Stands while the toolkit connects to its display, which it does inside QApplication's
+// constructor and aborts where it cannot. Then the reason is told in one line, as
+// MissingDisplay words it, and the program ends with status 1. What the toolkit says
+// meanwhile is held back: it is told as it was once the guard is released, or before the
+// toolkit's own abort where the failure has another cause.
+//
+// The display is looked at only when the toolkit has failed, so a start that finds its
+// display pays for one connection, the toolkit's own. One guard stands at a time.
+class DisplayGuard final
+{
+public:
+    // platform and display are Qt's -platform and -display options, empty when not given.
+    DisplayGuard(const QString &platform, const QString &display);
+    ~DisplayGuard();
+    DisplayGuard(const DisplayGuard &) = delete;
+    DisplayGuard &operator=(const DisplayGuard &) = delete;
+
+    // Gives the toolkit its message handling back and tells what was held.
+    void release();
+
+private:
+    bool m_standing = true;
+};
