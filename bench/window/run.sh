@@ -36,17 +36,32 @@ export QT_MESSAGE_PATTERN="%{time HH:mm:ss.zzz} %{message}"
 # Seconds since midnight (UTC) of a log time or of $EPOCHREALTIME.
 day_seconds() { awk -v t="$1" 'BEGIN { n = split(t, p, ":"); if (n == 3) printf "%.6f\n", p[1] * 3600 + p[2] * 60 + p[3]; else printf "%.6f\n", t % 86400 }'; }
 
-# wait_flush <log> <seconds>: prints the log time of the first flushed frame.
+# A pipe nobody writes to: reading it with a time-out is a pause that starts no process.
+mkfifo "$tmp/nap"
+exec {nap}<>"$tmp/nap"
+
+# wait_flush <log> <seconds>: sets `flushed` to the log time of the first flushed frame. The
+# log is read with the shell's own builtins: a grep and a sleep started every 10 ms would take
+# processor time from the program being measured, on a machine with few cores.
 wait_flush() {
-    local deadline=$((SECONDS + $2)) line
+    local deadline=$((SECONDS + $2)) line="" part="" fd
+    flushed=""
+    exec {fd}<"$1"
     while ((SECONDS < deadline)); do
-        line=$(grep -m 1 'Flushing top level' "$1" 2>/dev/null) || true
-        if [ -n "$line" ]; then
-            echo "${line%% *}"
-            return 0
-        fi
-        sleep 0.01
+        while IFS= read -r -u "$fd" line; do
+            line=$part$line
+            part=""
+            if [[ $line == *'Flushing top level'* ]]; then
+                flushed=${line%% *}
+                exec {fd}<&-
+                return 0
+            fi
+        done
+        # The start of a line still being written; its end comes with the next read.
+        part=$part$line
+        read -r -t 0.01 -u "$nap" || true
     done
+    exec {fd}<&-
     echo "no frame was flushed within $2 s" >&2
     return 1
 }
@@ -59,12 +74,12 @@ stop() {
 
 # measure <exe> <name>: appends "startup-ms peak-kB" to $tmp/<name>.
 measure() {
-    local launched flushed
+    local launched
     : >"$tmp/log"
     launched=$EPOCHREALTIME
     "$1" 2>"$tmp/log" &
     app=$!
-    flushed=$(wait_flush "$tmp/log" 30)
+    wait_flush "$tmp/log" 30
     sleep "${WATCH_SECONDS:-2.2}"
     local peak
     peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$app/status")
@@ -91,7 +106,7 @@ callgrind_refresh() {
     valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$tmp/cg.%p" \
         "$1" 2>"$tmp/log" &
     app=$!
-    wait_flush "$tmp/log" 180 >/dev/null
+    wait_flush "$tmp/log" 180
     sleep 1
     callgrind_control --instr=on "$app" >/dev/null 2>&1
     sleep 6
