@@ -104,6 +104,35 @@ bool jpegReadsTopDown(QIODevice &file)
     }
 }
 
+// False for a PNG with a chunk that claims more bytes than the file holds: the decoder would
+// set aside the claimed size, up to gigabytes, before finding the file short. Other files pass.
+bool pngChunksFit(QIODevice &file)
+{
+    if (file.read(8) != QByteArray("\x89PNG\r\n\x1a\n", 8)) {
+        return true;
+    }
+    const qint64 end = file.size();
+    for (qint64 at = 8; at + 8 <= end;) {
+        if (!file.seek(at)) {
+            return false;
+        }
+        const QByteArray head = file.read(8);
+        if (head.size() < 8) {
+            return false;
+        }
+        const qint64 length = (qint64(bigEndian16(head, 0)) << 16) | bigEndian16(head, 2);
+        // Length, type, data and check sum.
+        at += 12 + length;
+        if (at > end) {
+            return false;
+        }
+        if (head.mid(4, 4) == "IEND") {
+            return true;
+        }
+    }
+    return true;
+}
+
 bool isSaneSize(const QSize &size)
 {
     return size.isValid() && !size.isEmpty() && size.width() <= MaxSide && size.height() <= MaxSide
@@ -123,7 +152,7 @@ QImage QtPictureLoader::load(const QString &path, const QSize &region) const
     }
     // Looked at before the decoder reads anything, which then starts at the beginning.
     const bool readsTopDown = jpegReadsTopDown(file);
-    if (!file.seek(0)) {
+    if (!file.seek(0) || !pngChunksFit(file) || !file.seek(0)) {
         return {};
     }
     QImageReader::setAllocationLimit(AllocationLimitMb);
