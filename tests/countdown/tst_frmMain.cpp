@@ -120,6 +120,7 @@ private slots:
     void unusablePictureKeepsTheBuiltInOne();
     void pictureIsDrawnAtItsOwnSizeFromTheTopLeft();
     void picturesAtTheSizeLimitsAreLoaded();
+    void pngIsLoadedUnlessAChunkIsLongerThanTheFile();
     void photoOfAnySizeShowsItsTopLeftPartInBoundedMemory();
     void whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper();
 
@@ -444,6 +445,29 @@ void tst_frmMain::picturesAtTheSizeLimitsAreLoaded()
     const QString big = writeFile(u"big.bmp"_s, rleBitmap(6000, 5000));
     QCOMPARE(loader.load(big, {6000, 5000}).size(), QSize(6000, 5000));
     QCOMPARE(loader.load(big, WallpaperShownSize).size(), WallpaperShownSize);
+}
+
+void tst_frmMain::pngIsLoadedUnlessAChunkIsLongerThanTheFile()
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    const QtPictureLoader loader;
+    QCOMPARE(loader.load(writeFile(u"fits.png"_s, png), WallpaperShownSize), picture);
+
+    // A text chunk that claims 768 MB, before the closing chunk (the last 12 bytes).
+    QByteArray tooLong = png;
+    tooLong.insert(tooLong.size() - 12, QByteArray("\x30\x00\x00\x00tEXtdate:", 17));
+    // Refused before the decoder sets that much aside.
+    QProcess probe;
+    probe.start(QStringLiteral(PICTURE_PEAK), {writeFile(u"long.png"_s, tooLong)});
+    QVERIFY(probe.waitForFinished(60000));
+    const QStringList result = QString::fromLatin1(probe.readAllStandardOutput()).split(u' ');
+    QCOMPARE(probe.exitCode(), 1);
+    QCOMPARE(result.value(0), u"0x0"_s);
+    QVERIFY2(result.value(1).trimmed().toLong() < 32L * 1024, qPrintable(result.join(u' ')));
 }
 
 void tst_frmMain::photoOfAnySizeShowsItsTopLeftPartInBoundedMemory()
