@@ -459,7 +459,7 @@ void tst_frmMain::pngIsLoadedUnlessAChunkIsLongerThanTheFile()
 
     // A text chunk that claims 768 MB, before the closing chunk (the last 12 bytes).
     QByteArray tooLong = png;
-    tooLong.insert(tooLong.size() - 12, QByteArray("\x30\x00\x00\x00tEXtdate:", 17));
+    tooLong.insert(tooLong.size() - 12, QByteArray("\x30\x00\x00\x00tEXtdate:", 13));
     // Refused before the decoder sets that much aside.
     QProcess probe;
     probe.start(QStringLiteral(PICTURE_PEAK), {writeFile(u"long.png"_s, tooLong)});
