@@ -151,6 +151,26 @@ private:
         }
         return file.fileName();
     }
+    // A picture loaded in a process of its own: its exit status, the size read, and how much
+    // the peak resident memory grew meanwhile.
+    struct Probe
+    {
+        int exitCode;
+        QString size;
+        long growthKiB;
+        QString output;
+    };
+    static Probe loadAlone(const QString &path)
+    {
+        QProcess probe;
+        probe.start(QStringLiteral(PICTURE_PEAK), {path});
+        if (!probe.waitForFinished(60000)) {
+            qFatal("picture_peak did not finish on %s", qPrintable(path));
+        }
+        const QString output = QString::fromLatin1(probe.readAllStandardOutput()).trimmed();
+        const QStringList fields = output.split(u' ');
+        return {probe.exitCode(), fields.value(0), fields.value(1).toLong(), output};
+    }
     QString writeImage(const QString &name, QSize size, QColor colour)
     {
         QImage image(size, QImage::Format_RGB32);
@@ -461,13 +481,10 @@ void tst_frmMain::pngIsLoadedUnlessAChunkIsLongerThanTheFile()
     QByteArray tooLong = png;
     tooLong.insert(tooLong.size() - 12, QByteArray("\x30\x00\x00\x00tEXtdate:", 13));
     // Refused before the decoder sets that much aside.
-    QProcess probe;
-    probe.start(QStringLiteral(PICTURE_PEAK), {writeFile(u"long.png"_s, tooLong)});
-    QVERIFY(probe.waitForFinished(60000));
-    const QStringList result = QString::fromLatin1(probe.readAllStandardOutput()).split(u' ');
-    QCOMPARE(probe.exitCode(), 1);
-    QCOMPARE(result.value(0), u"0x0"_s);
-    QVERIFY2(result.value(1).trimmed().toLong() < 32L * 1024, qPrintable(result.join(u' ')));
+    const Probe refused = loadAlone(writeFile(u"long.png"_s, tooLong));
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.size, u"0x0"_s);
+    QVERIFY2(refused.growthKiB < 32L * 1024, qPrintable(refused.output));
 }
 
 void tst_frmMain::photoOfAnySizeShowsItsTopLeftPartInBoundedMemory()
@@ -492,15 +509,11 @@ void tst_frmMain::photoOfAnySizeShowsItsTopLeftPartInBoundedMemory()
     QVERIFY(near(shown.pixelColor(RightMargin), Qt::blue));
 
     // Reading it in a process of its own: a whole decode would need 168 MB at least.
-    QProcess probe;
-    probe.start(QStringLiteral(PICTURE_PEAK), {photo});
-    QVERIFY(probe.waitForFinished(60000));
-    const QStringList result = QString::fromLatin1(probe.readAllStandardOutput()).split(u' ');
-    QCOMPARE(probe.exitCode(), 0);
-    QCOMPARE(result.value(0), u"385x294"_s);
-    const long growthKiB = result.value(1).trimmed().toLong();
-    qInfo("peak memory grew by %ld KiB while reading the 42-megapixel photo", growthKiB);
-    QVERIFY2(growthKiB < 32L * 1024, qPrintable(result.join(u' ')));
+    const Probe read = loadAlone(photo);
+    QCOMPARE(read.exitCode, 0);
+    QCOMPARE(read.size, u"385x294"_s);
+    qInfo("peak memory grew by %ld KiB while reading the 42-megapixel photo", read.growthKiB);
+    QVERIFY2(read.growthKiB < 32L * 1024, qPrintable(read.output));
 
     // A baseline JPEG declaring the decoder's largest size is read in its top strip only.
     h.store.WallpaperPath = writeFile(u"wide.jpg"_s, jpegDeclaring(false, 65000, 65000));
