@@ -181,12 +181,14 @@ for ((i = 1; i <= cg_runs; i++)); do
     echo "  callgrind run $i/$cg_runs done" >&2
 done
 
-report "(a) start to first frame" ms "$tmp/floor" "$tmp/program" 1 1.05
-report "(b) peak resident memory" kB "$tmp/floor" "$tmp/program" 2 1.05
-if [ -s "$tmp/floor.cpu" ]; then
-    report "(d) processor time" ms "$tmp/floor.cpu" "$tmp/program.cpu" 1 1.05
-else
-    echo "(d) processor time: skipped, perf is not installed" >&2
+if ((runs > 0)); then
+    report "(a) start to first frame" ms "$tmp/floor" "$tmp/program" 1 1.05
+    report "(b) peak resident memory" kB "$tmp/floor" "$tmp/program" 2 1.05
+    if [ -s "$tmp/floor.cpu" ]; then
+        report "(d) processor time" ms "$tmp/floor.cpu" "$tmp/program.cpu" 1 1.05
+    else
+        echo "(d) processor time: skipped, perf is not installed" >&2
+    fi
 fi
 if ((cg_runs > 0)); then
     report "(c) instructions / refresh" Ir "$tmp/floor.cg" "$tmp/program.cg" 1 1.5
