@@ -1,5 +1,6 @@
 #include "countdown/frmMain.h"
 
+#include "countdown/BakedPicture.h"
 #include "countdown/OutlinedLabel.h"
 #include "countdown/Readout.h"
 #include "host/Clock.h"
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -21,16 +21,7 @@
 #include <array>
 #include <span>
 
-static void initBuiltInPictures()
-{
-    // The pictures live in the static GUI library; referencing them keeps the linker from
-    // dropping them.
-    static const bool done = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    Q_UNUSED(done);
-}
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -67,14 +58,6 @@ QPalette whiteOnBlack(QPalette palette)
     return palette;
 }
 
-// Named formats spare the start the loading of every image plugin to guess them.
-QImage builtInPicture(const char *path, const char *format)
-{
-    QImageReader reader(QLatin1String(path), format);
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
 // The built-in pictures, decoded once for every window of the process.
 struct BuiltInPictures
 {
@@ -86,14 +69,10 @@ struct BuiltInPictures
 
 const BuiltInPictures &builtInPictures()
 {
-    static const BuiltInPictures pictures = [] {
-        initBuiltInPictures();
-        return BuiltInPictures {
-            {builtInPicture(":/icon64.png", "png"), builtInPicture(":/icon32.png", "png"),
-                builtInPicture(":/icon16.png", "png")},
-            builtInPicture(":/wallpaper.jpg", "jpeg"),
-            {builtInPicture(":/config.bmp", "bmp"), builtInPicture(":/config32.bmp", "bmp")}};
-    }();
+    static const BuiltInPictures pictures {
+        {BakedImage("icon64.png"_L1), BakedImage("icon32.png"_L1), BakedImage("icon16.png"_L1)},
+        BakedImage("wallpaper.jpg"_L1),
+        {BakedImage("config.bmp"_L1), BakedImage("config32.bmp"_L1)}};
     return pictures;
 }
 

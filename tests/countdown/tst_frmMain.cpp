@@ -407,7 +407,7 @@ void tst_frmMain::wallpaperMarkerIsComparedCaseSensitively()
     h.store.WallpaperPath = setting;
     const QImage shown = openAndGrab();
     QCOMPARE(h.pictures.paths, pathsRead);
-    const QImage builtIn(u":/wallpaper.jpg"_s);
+    const QImage builtIn(QStringLiteral(QUORVANE_RESOURCES "/wallpaper.jpg"));
     QCOMPARE(shown.pixelColor(LeftMargin), builtIn.pixelColor(LeftMargin));
     QVERIFY(shown.pixelColor(LeftMargin) != QColor(Qt::black));
 }
@@ -437,7 +437,7 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne()
     h.store.WallpaperPath = path;
     const QImage shown = openAndGrab();
     QCOMPARE(h.pictures.paths, QStringList {path});
-    const QImage builtIn(u":/wallpaper.jpg"_s);
+    const QImage builtIn(QStringLiteral(QUORVANE_RESOURCES "/wallpaper.jpg"));
     QCOMPARE(shown.pixelColor(LeftMargin), builtIn.pixelColor(LeftMargin));
     QCOMPARE(shown.pixelColor(BetweenLines), builtIn.pixelColor(BetweenLines));
 }
