@@ -3,7 +3,6 @@
 #include "app/FontWarmUp.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
-#include "countdown/frmMain.h"
 #include "host/LoginStartup.h"
 #include "host/QtFileDialog.h"
 #include "host/QtMessageBox.h"
@@ -57,8 +56,6 @@ int main(int argc, char *argv[])
     Session session(store, HostServices {*settings, clock, messages, fileDialog, pictures, *login});
     QObject::connect(&instance, &SingleInstance::handOver, &instance,
         [&session](const StartOptions &options) { session.handOver(options); });
-    // Work that needs no fonts, done while the font configuration is still loading.
-    frmMain::decodeBuiltInPictures();
     // The window's first font is made in start(): were the configuration still loading, the
     // toolkit would load it a second time beside it.
     fonts.wait();

@@ -58,7 +58,7 @@ QPalette whiteOnBlack(QPalette palette)
     return palette;
 }
 
-// The built-in pictures, decoded once for every window of the process.
+// The built-in pictures every window shows, baked into the program by the build.
 struct BuiltInPictures
 {
     // The larger icons serve displays scaled above 1, where the small ones would be blurred.
@@ -174,11 +174,6 @@ void frmMain::createControls()
     connect(tmrClose, &QTimer::timeout, this, &frmMain::tmrClose_Timer);
     connect(chkClose, &QCheckBox::toggled, this, &frmMain::chkClose_Toggled);
     connect(cmdConfig, &QPushButton::clicked, this, &frmMain::cmdConfig_Click);
-}
-
-void frmMain::decodeBuiltInPictures()
-{
-    builtInPictures();
 }
 
 void frmMain::Form_Load()

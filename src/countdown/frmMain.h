@@ -21,10 +21,6 @@ public:
     frmMain(const EventStore &store, const Clock &clock, const PictureLoader &pictures,
         QWidget *parent = nullptr);
 
-    // Decodes the built-in pictures every window shows, once per process; a window made after
-    // this finds them ready. Needs the application object.
-    static void decodeBuiltInPictures();
-
     // The date text counted down to, copied from the event store when the window opened.
     const QString &TargetDate() const { return m_targetDate; }
 
