@@ -5,7 +5,10 @@
 #   (b) peak resident memory after two refreshes,
 #   (c) instructions per one-second refresh, counted by callgrind over several refreshes,
 #   (d) processor time (user and system, all threads) from the start until WATCH_SECONDS
-#       after it, in rounds of its own under perf (skipped without perf).
+#       after it, in rounds of its own under perf (skipped without perf),
+#   (e) instructions of all threads from the start to the first frame, counted by callgrind in
+#       the runs of (c): unlike (a) and (d), the same from one run to the next but for the
+#       order of the threads, and blind to the kernel's share.
 # (b) and (d) are read WATCH_SECONDS after the start (2.2 unless set; 9.5 covers the ten
 # seconds the countdown is open by default).
 # Prints the median and spread of each, and the ratio program / floor.
@@ -100,23 +103,26 @@ measure_cpu() {
     awk -F, '$3 == "task-clock" { print $1 }' "$tmp/cpu" >>"$tmp/$2.cpu"
 }
 
-# callgrind_refresh <exe> <name> <tick function>: appends instructions per refresh.
-callgrind_refresh() {
+# callgrind_counts <exe> <name> <tick function>: appends the instructions of all threads from the
+# start to the first flushed frame to $tmp/<name>.start, and per refresh to $tmp/<name>.cg.
+callgrind_counts() {
     : >"$tmp/log"
-    valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$tmp/cg.%p" \
-        "$1" 2>"$tmp/log" &
+    valgrind --tool=callgrind --callgrind-out-file="$tmp/cg.%p" "$1" 2>"$tmp/log" &
     app=$!
     wait_flush "$tmp/log" 180
+    # At once: the first refresh is due up to a second later.
+    callgrind_control --dump "$app" >/dev/null 2>&1
     sleep 1
-    callgrind_control --instr=on "$app" >/dev/null 2>&1
+    callgrind_control --zero "$app" >/dev/null 2>&1
     sleep 6
     callgrind_control --dump "$app" >/dev/null 2>&1
-    local dump="$tmp/cg.$app.1"
+    local start="$tmp/cg.$app.1" dump="$tmp/cg.$app.2"
     for _ in $(seq 100); do
         [ -s "$dump" ] && break
         sleep 0.1
     done
     stop
+    awk '/^(summary|totals):/ { print $2; exit }' "$start" >>"$tmp/$2.start"
     # Total instructions of the dump over the calls of the function run once per refresh.
     awk -v fn="$3" '
         /^(summary|totals):/ { total = $2 }
@@ -141,19 +147,21 @@ stats() {
         END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; print m, v[1], v[NR] }'
 }
 
-# report <label> <unit> <floor file> <program file> <column> <target>
+# report <label> <unit> <floor file> <program file> <column> <target, or - for none>
 report() {
+    local target="target <= $6"
+    [ "$6" != - ] || target="a companion figure, no target"
     read -r fm flo fhi < <(stats "$3" "$5")
     read -r pm plo phi < <(stats "$4" "$5")
     paste -d ' ' "$4" "$3" | awk -v c="$5" -v n="$(awk '{ print NF; exit }' "$3")" \
         '{ print $c / $(n + c) }' >"$tmp/ratios"
     read -r rm rlo rhi < <(stats "$tmp/ratios" 1)
-    printf '%-28s floor %10.1f %s [%.1f-%.1f]   program %10.1f %s [%.1f-%.1f]   ratio %.3f (per run %.3f-%.3f, target <= %s)\n' \
+    printf '%-28s floor %10.1f %s [%.1f-%.1f]   program %10.1f %s [%.1f-%.1f]   ratio %.3f (per run %.3f-%.3f, %s)\n' \
         "$1" "$fm" "$2" "$flo" "$fhi" "$pm" "$2" "$plo" "$phi" "$(awk -v a="$pm" -v b="$fm" 'BEGIN { print a / b }')" \
-        "$rlo" "$rhi" "$6"
+        "$rlo" "$rhi" "$target"
 }
 
-echo "Runs: $runs for (a) and (b), $cg_runs under callgrind for (c); display $DISPLAY" >&2
+echo "Runs: $runs for (a), (b) and (d), $cg_runs under callgrind for (c) and (e); display $DISPLAY" >&2
 # One round of each, not counted, so that the first counted ones do not pay for cold caches.
 measure "$floor" warm-up
 measure "$program" warm-up
@@ -176,8 +184,8 @@ if command -v perf >/dev/null; then
     interleaved measure_cpu "processor time"
 fi
 for ((i = 1; i <= cg_runs; i++)); do
-    callgrind_refresh "$floor" floor Floor::tick\(\)
-    callgrind_refresh "$program" program frmMain::tmr_Timer\(\)
+    callgrind_counts "$floor" floor Floor::tick\(\)
+    callgrind_counts "$program" program frmMain::tmr_Timer\(\)
     echo "  callgrind run $i/$cg_runs done" >&2
 done
 
@@ -192,4 +200,5 @@ if ((runs > 0)); then
 fi
 if ((cg_runs > 0)); then
     report "(c) instructions / refresh" Ir "$tmp/floor.cg" "$tmp/program.cg" 1 1.5
+    report "(e) instructions, 1st frame" Ir "$tmp/floor.start" "$tmp/program.start" 1 -
 fi
