@@ -11,7 +11,7 @@ namespace {
 
 struct Line
 {
-    enum Kind { Other, Section, Key, Unparsable };
+    enum Kind { Other, Section, Key, Nameless, Unparsable };
     Kind kind = Other;
     qsizetype start = 0; // first byte of the line
     qsizetype end = 0; // after its line break
@@ -92,7 +92,7 @@ template<typename Visit> void forEachLine(const QByteArray &bytes, Visit visit)
                 line.kind = Line::Unparsable;
             } else {
                 // A key without a name is read by QSettings but asked for by nothing.
-                line.kind = line.name.isEmpty() ? Line::Other : Line::Key;
+                line.kind = line.name.isEmpty() ? Line::Nameless : Line::Key;
             }
         }
         visit(line);
@@ -339,6 +339,9 @@ QByteArray IniText::rewritten(const Changes &changes) const
             } else {
                 out += asItIs;
             }
+        } else if (line.kind == Line::Nameless && !m_damaged && continuesOnNextLine(line.text)) {
+            // Kept, but so that QSettings no longer reads the next lines into it.
+            appendKeyLine(out, QString(), valueOf(QString::fromUtf8(line.value)));
         } else if (!m_damaged) {
             out += asItIs;
         }

@@ -214,9 +214,11 @@ void tst_QtSettingsStore::saveChangesOnlyTheKeysItWrites()
 void tst_QtSettingsStore::qsettingsReadsSavedKeysAfterALineItWouldContinue()
 {
     // QSettings reads on past the end of a line with an open quote or a final backslash, so
-    // such a line ahead of the section would swallow what a save writes there.
+    // such a line ahead of the section would swallow what a save writes there; a key without
+    // a name too.
     QVERIFY(QDir().mkpath(m_dir->filePath(u"cfg"_s)));
-    QVERIFY(writeAll(path(), "[a]\nsize=5\" screen\npath=C:\\dir\\\n[countdown]\nd1=x\n"));
+    QVERIFY(writeAll(path(),
+        "[a]\nsize=5\" screen\npath=C:\\dir\\\n=2020-06-10, then cake\"\n[countdown]\nd1=x\n"));
     QtSettingsStore store(path());
     QCOMPARE(store.get(u"a"_s, u"size"_s), u"5\" screen"_s);
     store.save(Section, u"d1"_s, u"2004-01-19 01:15"_s);
