@@ -87,9 +87,10 @@ int main(int argc, char *argv[])
            "const std::span<const BakedPicture> BakedPictures(pictures);\n";
     out.flush();
 
+    const QByteArray bytes = text.toUtf8();
     QFile file(QString::fromLocal8Bit(argv[1]));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(text.toUtf8()) != text.toUtf8().size() || !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
+        || !file.flush()) {
         return fail(file.fileName() + u": "_s + file.errorString());
     }
     return 0;
