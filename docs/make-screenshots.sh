@@ -14,7 +14,7 @@ else
     scripts/deps.sh
     cmake --preset release >/dev/null
     cmake --build --preset release -j "$(nproc)" --target quorvane
-    exe=$PWD/build/release/src/quorvane
+    exe=$PWD/build/release/quorvane
 fi
 out=$PWD/docs
 

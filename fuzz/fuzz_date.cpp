@@ -1,6 +1,6 @@
 // The date reader: never crashes, and whatever it accepts prints back to the same text and
 // lies in the valid ranges.
-#include "countdown/Readout.h"
+#include "core/countdown/Readout.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The wallpaper check and decoding from arbitrary file bytes: no crash, and memory stays
 // within the limits the test runs it with.
-#include "host/QtPictureLoader.h"
+#include "gui/host/QtPictureLoader.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The event store from arbitrary settings-file bytes, through the real store: loading never
 // crashes, and after a save a second load, and QSettings as another program reads the file,
 // read back exactly what was saved.
-#include "host/QtSettingsStore.h"
-#include "store/EventStore.h"
+#include "core/events/EventList.h"
+#include "core/settingsfile/QtSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     QtSettingsStore settings(path);
-    EventStore first;
+    EventList first;
     LoadSettings(first, settings);
     if (first.EventDates.size() != first.EventDescriptions.size() || first.EventDates.isEmpty()) {
         std::abort();
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     QtSettingsStore reopened(path);
-    EventStore second;
+    EventList second;
     LoadSettings(second, reopened);
     if (second.EventDates != dates || second.EventDescriptions != descriptions
         || second.WallpaperPath != first.WallpaperPath || second.ActiveEvent != active) {

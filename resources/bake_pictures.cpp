@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
     QString text;
     QTextStream out(&text);
     out << "// Made by bake_pictures from the pictures in resources/ when the program was built.\n"
-           "#include \"countdown/BakedPicture.h\"\n\n"
+           "#include \"gui/countdown/BakedPicture.h\"\n\n"
            "namespace {\n\n";
     QString entries;
     QTextStream table(&entries);

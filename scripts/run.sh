@@ -9,6 +9,6 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)" --target quorvane
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    exec build/release/src/quorvane
+    exec build/release/quorvane
 fi
-exec scripts/screenshot.sh build/release/src/quorvane
+exec scripts/screenshot.sh build/release/quorvane

@@ -6,13 +6,13 @@
 //   ok        the dialog's OK (saving every event) to the countdown.
 // Prints the median and the range of the rounds for each, in milliseconds.
 #include "app/Session.h"
-#include "host/FileDialog.h"
-#include "host/LoginStartup.h"
-#include "host/MessageBox.h"
-#include "host/QtPictureLoader.h"
-#include "host/QtSettingsStore.h"
-#include "host/SystemClock.h"
-#include "store/EventStore.h"
+#include "core/events/EventList.h"
+#include "core/host/FileDialog.h"
+#include "core/host/MessageBox.h"
+#include "core/host/SystemClock.h"
+#include "core/login/LoginStartup.h"
+#include "core/settingsfile/QtSettingsStore.h"
+#include "gui/host/QtPictureLoader.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -189,7 +189,7 @@ int main(int argc, char *argv[])
         std::vector<double> settingsTimes, listTimes, okTimes;
         for (int round = 0; round < rounds; ++round) {
             QtSettingsStore settings(path);
-            EventStore store;
+            EventList store;
             Session session(
                 store, HostServices {settings, clock, messages, fileDialog, pictures, login});
             std::vector<double> startTimes;

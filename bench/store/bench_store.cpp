@@ -1,9 +1,9 @@
 // Times LoadSettings and SaveEventList on a real settings file with 10, 1,000 and 10,000
 // user events, and the readout of one refresh. Prints the median of several runs.
-#include "countdown/Readout.h"
-#include "host/QtSettingsStore.h"
-#include "host/SystemClock.h"
-#include "store/EventStore.h"
+#include "core/countdown/Readout.h"
+#include "core/events/EventList.h"
+#include "core/host/SystemClock.h"
+#include "core/settingsfile/QtSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
             timer.restart();
             {
                 QtSettingsStore settings(path);
-                EventStore store;
+                EventList store;
                 LoadSettings(store, settings);
                 if (store.EventDates.size() != n) { // one of n was removed by the save
                     std::fprintf(stderr, "load read %lld events\n",

@@ -1,8 +1,8 @@
 // Peak memory of a start-up and a save with a large settings file: one description of the
 // given size in MB, or (with "many") as many short events as fill that size.
 //   bench_store_memory <MB> [one|many]
-#include "host/QtSettingsStore.h"
-#include "store/EventStore.h"
+#include "core/events/EventList.h"
+#include "core/settingsfile/QtSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     }
     const long before = peakMegabytes();
     QtSettingsStore settings(path);
-    EventStore store;
+    EventList store;
     LoadSettings(store, settings);
     const long loaded = peakMegabytes();
     const SaveResult saved = SaveEventList(

@@ -1,8 +1,8 @@
 #include "app/Session.h"
 
-#include "countdown/frmMain.h"
-#include "host/MessageBox.h"
-#include "settings/frmConfig.h"
+#include "core/host/MessageBox.h"
+#include "gui/countdown/frmMain.h"
+#include "gui/settingsdialog/frmConfig.h"
 
 #include <QApplication>
 
@@ -18,34 +18,32 @@ void bringToFront(QWidget *window)
 
 } // namespace
 
-Session::Session(EventStore &store, const HostServices &host)
-    : m_store(store)
+Session::Session(EventList &events, const HostServices &host)
+    : m_events(events)
     , m_host(host)
 { }
 
 void Session::start(const StartOptions &options)
 {
     m_keepNextOpen = options.keepOpen;
-    Main(m_store, m_host.settings, [this, options] {
-        // Said before any window opens; the program then goes on with the built-in settings,
-        // and the store leaves the file it could not read as it is.
-        const QString unreadable = m_host.settings.readError();
-        if (!unreadable.isEmpty()) {
-            m_host.messages.show(
-                QStringLiteral("The settings could not be read.\r\n\r\n") + unreadable,
-                MessageBox::Exclamation);
-        }
-        if (options.openSettings) {
-            openConfig();
-        } else {
-            openMain();
-        }
-    });
+    LoadSettings(m_events, m_host.settings);
+    // Said before any window opens; the program then goes on with the built-in settings, and
+    // the settings file that could not be read is left as it is.
+    const QString unreadable = m_host.settings.readError();
+    if (!unreadable.isEmpty()) {
+        m_host.messages.show(QStringLiteral("The settings could not be read.\r\n\r\n") + unreadable,
+            MessageBox::Exclamation);
+    }
+    if (options.openSettings) {
+        openConfig();
+    } else {
+        openMain();
+    }
 }
 
 void Session::openMain()
 {
-    auto *window = new frmMain(m_store, m_host.clock, m_host.pictures);
+    auto *window = new frmMain(m_events, m_host.clock, m_host.pictures);
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (m_keepNextOpen) {
         window->keepOpen();
@@ -58,7 +56,7 @@ void Session::openMain()
 
 void Session::openConfig()
 {
-    auto *dialog = new frmConfig(m_store, m_host.settings, m_host.messages, m_host.fileDialog,
+    auto *dialog = new frmConfig(m_events, m_host.settings, m_host.messages, m_host.fileDialog,
         m_host.login, m_host.pictures);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &frmConfig::dialogFinished, dialog,
@@ -104,7 +102,7 @@ void Session::configFinished(bool accepted)
 {
     // The saved settings are read back, so the countdown shows exactly what a restart would.
     if (accepted) {
-        LoadSettings(m_store, m_host.settings);
+        LoadSettings(m_events, m_host.settings);
     }
     openMain();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/StartOptions.h"
-#include "host/HostServices.h"
-#include "store/EventStore.h"
+#include "app/HostServices.h"
+#include "core/commandline/StartOptions.h"
+#include "core/events/EventList.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -12,7 +12,7 @@
 class Session final
 {
 public:
-    Session(EventStore &store, const HostServices &host);
+    Session(EventList &events, const HostServices &host);
 
     // Start-up: loads the settings and opens the countdown window, or the settings dialog when
     // the options ask for it.
@@ -30,7 +30,7 @@ public:
 private:
     void configFinished(bool accepted);
 
-    EventStore &m_store;
+    EventList &m_events;
     HostServices m_host;
     // Auto-Close is cleared in the next countdown window only, as the command line asked.
     bool m_keepNextOpen = false;

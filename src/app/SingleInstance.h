@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/StartOptions.h"
+#include "core/commandline/StartOptions.h"
 
 #include <QObject>
 #include <QString>

@@ -1,14 +1,14 @@
-#include "app/CommandLine.h"
 #include "app/DisplayGuard.h"
 #include "app/FontWarmUp.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
-#include "host/LoginStartup.h"
-#include "host/QtFileDialog.h"
-#include "host/QtMessageBox.h"
-#include "host/QtPictureLoader.h"
-#include "host/QtSettingsStore.h"
-#include "host/SystemClock.h"
+#include "core/commandline/CommandLine.h"
+#include "core/host/SystemClock.h"
+#include "core/login/DefaultLoginStartup.h"
+#include "core/settingsfile/QtSettingsStore.h"
+#include "gui/host/QtFileDialog.h"
+#include "gui/host/QtMessageBox.h"
+#include "gui/host/QtPictureLoader.h"
 
 #include <QApplication>
 
@@ -51,9 +51,10 @@ int main(int argc, char *argv[])
     QtFileDialog fileDialog;
     QtPictureLoader pictures;
     // The entry starts the program the user is running now.
-    const auto login = LoginStartup::openDefault(QCoreApplication::applicationFilePath());
-    EventStore store;
-    Session session(store, HostServices {*settings, clock, messages, fileDialog, pictures, *login});
+    const auto login = DefaultLoginStartup(QCoreApplication::applicationFilePath());
+    EventList events;
+    Session session(
+        events, HostServices {*settings, clock, messages, fileDialog, pictures, *login});
     QObject::connect(&instance, &SingleInstance::handOver, &instance,
         [&session](const StartOptions &options) { session.handOver(options); });
     // The window's first font is made in start(): were the configuration still loading, the

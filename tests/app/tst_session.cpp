@@ -1,8 +1,8 @@
+#include "app/HostServices.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
-#include "countdown/frmMain.h"
-#include "host/HostServices.h"
-#include "settings/frmConfig.h"
+#include "gui/countdown/frmMain.h"
+#include "gui/settingsdialog/frmConfig.h"
 
 #include "WindowHarness.h"
 
@@ -59,7 +59,7 @@ private slots:
     void init()
     {
         h = std::make_unique<WindowHarness>();
-        session = std::make_unique<Session>(h->store,
+        session = std::make_unique<Session>(h->events,
             HostServices {h->settings, h->clock, h->messages, h->files, h->pictures, h->login});
     }
     void cleanup()
@@ -77,7 +77,7 @@ private slots:
     void startLoadsTheSettingsThenOpensTheCountdown()
     {
         h->seed({QStringLiteral("One")}, 1);
-        h->store.resetToBuiltInEvent();
+        h->events.resetToBuiltInEvent();
         session->start();
         auto *window = onlyWindow<frmMain>();
         QVERIFY(window);
@@ -91,7 +91,7 @@ private slots:
         const QString file = h->dir.filePath(QStringLiteral("unreadable.conf"));
         QVERIFY(QDir().mkpath(file));
         QtSettingsStore settings(file);
-        EventStore store;
+        EventList store;
         qsizetype windowsAtMessage = -1;
         h->messages.onShow = [&] { windowsAtMessage = shownWindows().size(); };
         Session unreadable(
@@ -133,10 +133,10 @@ private slots:
         click(*dialog, "cmdOk");
 
         // Renumbered as saved: the removed event is gone, not merely marked.
-        QCOMPARE(h->store.EventDescriptions,
+        QCOMPARE(h->events.EventDescriptions,
             (QStringList {QStringLiteral("Quorvane"), QStringLiteral("A"), QStringLiteral("C"),
                 QStringLiteral("D"), QStringLiteral("E")}));
-        QCOMPARE(h->store.ActiveEvent, 4);
+        QCOMPARE(h->events.ActiveEvent, 4);
         auto *window = onlyWindow<frmMain>();
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("E"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/Clock.h"
+#include "core/host/Clock.h"
 
 // A clock the test sets and advances.
 class FakeClock final : public Clock

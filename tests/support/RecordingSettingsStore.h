@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/SettingsStore.h"
+#include "core/settingsfile/SettingsStore.h"
 
 #include <QStringList>
 

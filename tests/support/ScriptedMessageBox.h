@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/MessageBox.h"
+#include "core/host/MessageBox.h"
 
 #include <QList>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "host/QtPictureLoader.h"
-#include "host/QtSettingsStore.h"
-#include "host/XdgAutostartEntry.h"
-#include "store/EventStore.h"
+#include "core/events/EventList.h"
+#include "core/login/XdgAutostartEntry.h"
+#include "core/settingsfile/QtSettingsStore.h"
+#include "gui/host/QtPictureLoader.h"
 
 #include "FakeClock.h"
 #include "ScriptedFileDialog.h"
@@ -41,9 +41,9 @@ struct WindowHarness
     QString autostart = dir.filePath(QStringLiteral("autostart"));
     QString loginEntry = autostart + QStringLiteral("/quorvane.desktop");
     XdgAutostartEntry login {autostart, QStringLiteral("/usr/bin/quorvane")};
-    EventStore store;
+    EventList events;
 
-    WindowHarness() { LoadSettings(store, settings); }
+    WindowHarness() { LoadSettings(events, settings); }
 
     // Stores user events 1..n with the dates dateOf(n), commits them and loads the store.
     void seed(const QStringList &descriptions, int active,
@@ -57,7 +57,7 @@ struct WindowHarness
         settings.save(section, SettingsLayout::activeKey(), QString::number(active));
         settings.save(section, SettingsLayout::wallpaperKey(), wallpaper);
         QVERIFY(settings.commit().ok);
-        LoadSettings(store, settings);
+        LoadSettings(events, settings);
     }
     static QString dateOf(int n)
     {

@@ -1,6 +1,4 @@
-#include "countdown/Readout.h"
-
-#include "store/DateShape.h"
+#include "core/countdown/Readout.h"
 
 #include <limits>
 
@@ -28,38 +26,7 @@ qint64 unitIndex(Unit unit, const WallClockTime &t)
     return 0;
 }
 
-int digits(const QString &text, qsizetype from, qsizetype count)
-{
-    int value = 0;
-    for (qsizetype i = from; i < from + count; ++i) {
-        value = value * 10 + (text.at(i).unicode() - '0');
-    }
-    return value;
-}
-
 } // namespace
-
-WallClockTime WallClockTime::fromDateTime(const QDateTime &dateTime)
-{
-    const QTime t = dateTime.time();
-    return {dateTime.date(), QTime(t.hour(), t.minute(), t.second())};
-}
-
-char UnitCode(Unit unit)
-{
-    switch (unit) {
-    case Unit::Days:
-        return 'd';
-    case Unit::Hours:
-        return 'h';
-    case Unit::Minutes:
-        return 'n';
-    case Unit::Seconds:
-        return 's';
-    }
-    Q_UNREACHABLE();
-    return '?';
-}
 
 QString UnitSuffix(Unit unit)
 {
@@ -87,41 +54,6 @@ std::optional<qint32> UnitsBetween(Unit unit, const WallClockTime &from, const W
         return std::nullopt;
     }
     return static_cast<qint32>(count);
-}
-
-DateTextFault FindDateTextFault(const QString &text)
-{
-    if (!MatchesDateShape(text)) {
-        return DateTextFault::Shape;
-    }
-    const int year = digits(text, 0, 4);
-    const int month = digits(text, 5, 2);
-    // QDate has no year 0 and follows the Gregorian calendar's leap years.
-    if (year == 0) {
-        return DateTextFault::Year;
-    }
-    if (month < 1 || month > 12) {
-        return DateTextFault::Month;
-    }
-    if (!QDate::isValid(year, month, digits(text, 8, 2))) {
-        return DateTextFault::Day;
-    }
-    if (digits(text, 11, 2) > 23) {
-        return DateTextFault::Hour;
-    }
-    if (digits(text, 14, 2) > 59) {
-        return DateTextFault::Minute;
-    }
-    return DateTextFault::None;
-}
-
-std::optional<WallClockTime> ParseDateText(const QString &text)
-{
-    if (FindDateTextFault(text) != DateTextFault::None) {
-        return std::nullopt;
-    }
-    return WallClockTime {QDate(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2)),
-        QTime(digits(text, 11, 2), digits(text, 14, 2))};
 }
 
 QString ReadoutLineText(Unit unit, qint32 count)

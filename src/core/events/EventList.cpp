@@ -1,4 +1,4 @@
-#include "store/EventStore.h"
+#include "core/events/EventList.h"
 
 #include <algorithm>
 #include <optional>
@@ -28,30 +28,30 @@ std::optional<qint64> eventKeyNumber(const QString &key)
 
 } // namespace
 
-bool EventStore::isLiveEvent(qint64 index) const
+bool EventList::isLiveEvent(qint64 index) const
 {
     return isValidIndex(index) && !EventDescriptions.at(index).isEmpty();
 }
 
-qsizetype EventStore::countdownIndex() const
+qsizetype EventList::countdownIndex() const
 {
     return isValidIndex(ActiveEvent) ? ActiveEvent : 0;
 }
 
-void EventStore::resetToBuiltInEvent()
+void EventList::resetToBuiltInEvent()
 {
     EventDates = {BuiltInEventDate()};
     EventDescriptions = {BuiltInEventDescription()};
 }
 
-qsizetype EventStore::appendEvent(const QString &date, const QString &description)
+qsizetype EventList::appendEvent(const QString &date, const QString &description)
 {
     EventDates.append(date);
     EventDescriptions.append(description);
     return upperBound();
 }
 
-std::optional<EventStore::Event> EventStore::removeEvent(qint64 index)
+std::optional<EventList::Event> EventList::removeEvent(qint64 index)
 {
     if (index < 1 || !isValidIndex(index)) {
         return std::nullopt;
@@ -62,7 +62,7 @@ std::optional<EventStore::Event> EventStore::removeEvent(qint64 index)
     return held;
 }
 
-bool EventStore::restoreEvent(qint64 index, const Event &event)
+bool EventList::restoreEvent(qint64 index, const Event &event)
 {
     if (!isValidIndex(index)) {
         return false;
@@ -72,16 +72,16 @@ bool EventStore::restoreEvent(qint64 index, const Event &event)
     return true;
 }
 
-void LoadSettings(EventStore &store, const SettingsStore &settings)
+void LoadSettings(EventList &events, const SettingsStore &settings)
 {
     const QString sec = section();
-    store.WallpaperPath = settings.get(sec, wallpaperKey(), DefaultWallpaperMarker());
+    events.WallpaperPath = settings.get(sec, wallpaperKey(), DefaultWallpaperMarker());
 
     // Anything that is not a decimal integer in the signed 32-bit range reads as the built-in
     // event.
     bool ok = false;
     const int active = settings.get(sec, activeKey(), QStringLiteral("0")).toInt(&ok, 10);
-    store.ActiveEvent = ok ? active : 0;
+    events.ActiveEvent = ok ? active : 0;
 
     // Every numbered event present, in number order: a number missing from the file (an event
     // deleted by hand) or a date left empty is passed over, and the next save numbers the rest
@@ -96,14 +96,14 @@ void LoadSettings(EventStore &store, const SettingsStore &settings)
     });
     std::sort(numbers.begin(), numbers.end());
 
-    store.resetToBuiltInEvent();
+    events.resetToBuiltInEvent();
     std::optional<qsizetype> activeIndex;
     for (const qint64 n : std::as_const(numbers)) {
         const QString date = settings.get(sec, dateKey(n), QString());
         if (date.isEmpty()) {
             continue;
         }
-        const qsizetype index = store.appendEvent(date, settings.get(sec, descriptionKey(n)));
+        const qsizetype index = events.appendEvent(date, settings.get(sec, descriptionKey(n)));
         if (n == active) {
             activeIndex = index;
         }
@@ -112,9 +112,9 @@ void LoadSettings(EventStore &store, const SettingsStore &settings)
     // have no gaps. A number in a gap must not land on the event after it: it names the
     // built-in event, which the countdown shows for it anyway, and the next save says so.
     if (activeIndex) {
-        store.ActiveEvent = qint32(*activeIndex);
-    } else if (store.isValidIndex(store.ActiveEvent)) {
-        store.ActiveEvent = 0;
+        events.ActiveEvent = qint32(*activeIndex);
+    } else if (events.isValidIndex(events.ActiveEvent)) {
+        events.ActiveEvent = 0;
     }
 }
 
@@ -161,11 +161,4 @@ SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
         return number && *number > kept;
     });
     return settings.commit();
-}
-
-void Main(EventStore &store, const SettingsStore &settings,
-    const std::function<void()> &openCountdownWindow)
-{
-    LoadSettings(store, settings);
-    openCountdownWindow();
 }

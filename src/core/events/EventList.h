@@ -1,16 +1,15 @@
 #pragma once
 
-#include "host/SettingsStore.h"
+#include "core/settingsfile/SettingsStore.h"
 
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 // Everything the user can set, held in memory for the whole run and shared by both windows.
 // The lists are read directly; they are changed only through the operations below, which keep
 // both the same size.
-struct EventStore
+struct EventList
 {
     // Entry n is event n; entry 0 is the built-in event. Both lists always have the same size.
     // An entry whose description is empty counts as removed.
@@ -96,13 +95,9 @@ inline QString RemovedEventDate()
 // key holds text, in the order of their numbers, gaps passed over. ActiveEvent is the index of
 // the event "Active" names; a number in a gap reads as the built-in event, one past the last
 // event is kept as read.
-void LoadSettings(EventStore &store, const SettingsStore &settings);
+void LoadSettings(EventList &events, const SettingsStore &settings);
 
 // Writes the wallpaper text, the kept events renumbered from 1 and the selected event
 // (selectedIndex -1: none) and commits them as one change. Changes neither list.
 SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
     const QStringList &eventDates, const QStringList &eventDescriptions, int selectedIndex);
-
-// Start-up: loads the store, then opens the countdown window.
-void Main(EventStore &store, const SettingsStore &settings,
-    const std::function<void()> &openCountdownWindow);

@@ -1,4 +1,4 @@
-#include "store/OneLineText.h"
+#include "core/events/OneLineText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "store/ShownText.h"
+#include "core/events/ShownText.h"
 
 QString ShownText(const QString &text)
 {

@@ -1,4 +1,4 @@
-#include "host/UserFolders.h"
+#include "core/files/UserFolders.h"
 
 #include <QDir>
 #include <QFile>

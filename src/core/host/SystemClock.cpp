@@ -1,4 +1,4 @@
-#include "host/SystemClock.h"
+#include "core/host/SystemClock.h"
 
 QDateTime SystemClock::now() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/Clock.h"
+#include "core/host/Clock.h"
 
 class SystemClock final : public Clock
 {

@@ -1,4 +1,4 @@
-#include "host/LaunchAgentEntry.h"
+#include "core/login/LaunchAgentEntry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/LoginStartup.h"
+#include "core/login/LoginStartup.h"
 
 // A launch agent, ~/Library/LaunchAgents/com.quorvane.Quorvane.plist, that macOS runs once at
 // login.

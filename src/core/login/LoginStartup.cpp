@@ -1,9 +1,6 @@
-#include "host/LoginStartup.h"
+#include "core/login/LoginStartup.h"
 
-#include "host/LaunchAgentEntry.h"
-#include "host/UserFolders.h"
-#include "host/WindowsRunEntry.h"
-#include "host/XdgAutostartEntry.h"
+#include "core/files/UserFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,17 +24,6 @@ bool markedReadOnly(const QString &path)
 }
 
 } // namespace
-
-std::unique_ptr<LoginStartup> LoginStartup::openDefault(const QString &programPath)
-{
-#if defined(Q_OS_WIN)
-    return std::make_unique<WindowsRunEntry>(programPath);
-#elif defined(Q_OS_MACOS)
-    return std::make_unique<LaunchAgentEntry>(LaunchAgentEntry::defaultFolder(), programPath);
-#else
-    return std::make_unique<XdgAutostartEntry>(XdgAutostartEntry::defaultFolder(), programPath);
-#endif
-}
 
 LoginStartup::Result LoginStartup::writeFile(const QString &path, const QByteArray &content)
 {

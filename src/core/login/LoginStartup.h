@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <memory>
-
 // Whether the program starts when the user logs in: one entry in the place the desktop reads
 // at login, written for the program the user is running now.
 class LoginStartup
@@ -21,10 +19,6 @@ public:
     virtual bool isEnabled() const = 0;
     // Writes the entry switched on, or removes it. Nothing else is touched.
     virtual Result setEnabled(bool enabled) = 0;
-
-    // The entry of this platform for the program at programPath: the freedesktop autostart
-    // folder, the Windows registry's Run key, or a macOS launch agent.
-    static std::unique_ptr<LoginStartup> openDefault(const QString &programPath);
 
 protected:
     // Replaces the file at path with content as a whole, creating its folder if needed. A file

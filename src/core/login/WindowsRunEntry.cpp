@@ -1,4 +1,4 @@
-#include "host/WindowsRunEntry.h"
+#include "core/login/WindowsRunEntry.h"
 
 #include <QDir>
 #include <QSettings>

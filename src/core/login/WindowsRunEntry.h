@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/LoginStartup.h"
+#include "core/login/LoginStartup.h"
 
 // The value "Quorvane" under HKCU\Software\Microsoft\Windows\CurrentVersion\Run, which
 // Windows starts at login.

@@ -1,6 +1,6 @@
-#include "host/XdgAutostartEntry.h"
+#include "core/login/XdgAutostartEntry.h"
 
-#include "host/UserFolders.h"
+#include "core/files/UserFolders.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/LoginStartup.h"
+#include "core/login/LoginStartup.h"
 
 // The freedesktop autostart entry: quorvane.desktop in the user's autostart folder, which the
 // desktop starts at login unless it is hidden or switched off by the desktop's own tool.

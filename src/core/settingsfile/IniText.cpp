@@ -1,4 +1,4 @@
-#include "host/IniText.h"
+#include "core/settingsfile/IniText.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
-#include "host/QtSettingsStore.h"
+#include "core/settingsfile/QtSettingsStore.h"
 
-#include "host/UserFolders.h"
+#include "core/files/UserFolders.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host/IniText.h"
-#include "host/SettingsStore.h"
+#include "core/settingsfile/IniText.h"
+#include "core/settingsfile/SettingsStore.h"
 
 #include <QList>
 #include <QSettings>

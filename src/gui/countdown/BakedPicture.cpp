@@ -1,4 +1,4 @@
-#include "countdown/BakedPicture.h"
+#include "gui/countdown/BakedPicture.h"
 
 QImage BakedImage(QLatin1StringView name)
 {

@@ -1,4 +1,4 @@
-#include "countdown/OutlinedLabel.h"
+#include "gui/countdown/OutlinedLabel.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,13 +1,13 @@
-#include "countdown/frmMain.h"
+#include "gui/countdown/frmMain.h"
 
-#include "countdown/BakedPicture.h"
-#include "countdown/OutlinedLabel.h"
-#include "countdown/Readout.h"
-#include "host/Clock.h"
-#include "host/FontFamilies.h"
-#include "host/PictureLoader.h"
-#include "store/EventStore.h"
-#include "store/ShownText.h"
+#include "core/countdown/Readout.h"
+#include "core/events/EventList.h"
+#include "core/events/ShownText.h"
+#include "core/host/Clock.h"
+#include "gui/countdown/BakedPicture.h"
+#include "gui/countdown/OutlinedLabel.h"
+#include "gui/host/FontFamilies.h"
+#include "gui/host/PictureLoader.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -96,11 +96,11 @@ void setLine(QLabel *label, const QString &text)
 } // namespace
 
 frmMain::frmMain(
-    const EventStore &store, const Clock &clock, const PictureLoader &pictures, QWidget *parent)
+    const EventList &events, const Clock &clock, const PictureLoader &pictures, QWidget *parent)
     : QWidget(parent,
         Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_store(store)
+    , m_events(events)
     , m_clock(clock)
     , m_pictures(pictures)
 {
@@ -178,16 +178,16 @@ void frmMain::createControls()
 
 void frmMain::Form_Load()
 {
-    const qsizetype active = m_store.countdownIndex();
-    m_targetDate = m_store.EventDates.value(active);
+    const qsizetype active = m_events.countdownIndex();
+    m_targetDate = m_events.EventDates.value(active);
     // Qt reads "[*]" in a title as the modified mark; doubled, it shows as typed.
-    QString title = ShownText(m_store.EventDescriptions.value(active));
+    QString title = ShownText(m_events.EventDescriptions.value(active));
     setWindowTitle(title.replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 
     // From here on a step that fails leaves things as they are and the opening goes on.
-    if (m_store.WallpaperPath != DefaultWallpaperMarker()) {
+    if (m_events.WallpaperPath != DefaultWallpaperMarker()) {
         // Only the part under the client area is ever drawn, so only that part is read.
-        const QImage picture = m_pictures.load(m_store.WallpaperPath, WallpaperShownSize);
+        const QImage picture = m_pictures.load(m_events.WallpaperPath, WallpaperShownSize);
         if (!picture.isNull()) {
             m_wallpaper = QPixmap::fromImage(picture);
         }

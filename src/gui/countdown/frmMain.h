@@ -9,7 +9,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTimer;
-struct EventStore;
+struct EventList;
 
 // The countdown window: the active event's description as its title, the readout in four lines
 // over the wallpaper, and the Auto-Close box that closes it ten seconds after it opened.
@@ -18,7 +18,7 @@ class frmMain final : public QWidget
     Q_OBJECT
 
 public:
-    frmMain(const EventStore &store, const Clock &clock, const PictureLoader &pictures,
+    frmMain(const EventList &events, const Clock &clock, const PictureLoader &pictures,
         QWidget *parent = nullptr);
 
     // The date text counted down to, copied from the event store when the window opened.
@@ -55,7 +55,7 @@ private:
     void chkClose_Toggled(bool checked);
     void cmdConfig_Click();
 
-    const EventStore &m_store;
+    const EventList &m_events;
     const Clock &m_clock;
     const PictureLoader &m_pictures;
     QString m_targetDate;

@@ -1,4 +1,4 @@
-#include "host/FontFamilies.h"
+#include "gui/host/FontFamilies.h"
 
 #include <QFontDatabase>
 

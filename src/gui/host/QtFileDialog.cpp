@@ -1,4 +1,4 @@
-#include "host/QtFileDialog.h"
+#include "gui/host/QtFileDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>

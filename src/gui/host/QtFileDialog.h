@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/FileDialog.h"
+#include "core/host/FileDialog.h"
 
 #include <QStringList>
 

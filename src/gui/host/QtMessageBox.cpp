@@ -1,4 +1,4 @@
-#include "host/QtMessageBox.h"
+#include "gui/host/QtMessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "host/QtPictureLoader.h"
+#include "gui/host/QtPictureLoader.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/PictureLoader.h"
+#include "gui/host/PictureLoader.h"
 
 class QtPictureLoader final : public PictureLoader
 {

@@ -1,4 +1,4 @@
-#include "settings/OptionButton.h"
+#include "gui/settingsdialog/OptionButton.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

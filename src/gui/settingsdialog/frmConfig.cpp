@@ -1,14 +1,14 @@
-#include "settings/frmConfig.h"
+#include "gui/settingsdialog/frmConfig.h"
 
-#include "countdown/Readout.h"
-#include "host/FontFamilies.h"
-#include "host/LoginStartup.h"
-#include "host/MessageBox.h"
-#include "host/PictureLoader.h"
-#include "settings/OptionButton.h"
-#include "store/DateShape.h"
-#include "store/OneLineText.h"
-#include "store/ShownText.h"
+#include "core/countdown/Readout.h"
+#include "core/events/DateText.h"
+#include "core/events/OneLineText.h"
+#include "core/events/ShownText.h"
+#include "core/host/MessageBox.h"
+#include "core/login/LoginStartup.h"
+#include "gui/host/FontFamilies.h"
+#include "gui/host/PictureLoader.h"
+#include "gui/settingsdialog/OptionButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -145,12 +145,12 @@ W *place(W *widget, const QString &name, int left, int top, int width, int heigh
 
 } // namespace
 
-frmConfig::frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
+frmConfig::frmConfig(EventList &events, SettingsStore &settings, MessageBox &messages,
     FileDialog &fileDialog, LoginStartup &login, const PictureLoader &pictures, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
-    , m_store(store)
+    , m_events(events)
     , m_settings(settings)
     , m_messages(messages)
     , m_fileDialog(fileDialog)
@@ -275,8 +275,8 @@ void frmConfig::keyPressEvent(QKeyEvent *event)
 
 void frmConfig::Form_Load()
 {
-    m_txtWallpaper->setText(m_store.WallpaperPath);
-    if (m_store.WallpaperPath == DefaultWallpaperMarker()) {
+    m_txtWallpaper->setText(m_events.WallpaperPath);
+    if (m_events.WallpaperPath == DefaultWallpaperMarker()) {
         m_optWallpaperDefault->setChecked(true);
         optWallpaperDefault_Click();
         m_optWallpaperDefault->setFocus();
@@ -293,14 +293,14 @@ void frmConfig::Form_Load()
         const QSignalBlocker blocker(m_cboEvents);
         // In one go: one insertion for the model and the list instead of one per event.
         QStringList shown;
-        shown.reserve(m_store.EventDescriptions.size());
-        for (const QString &description : std::as_const(m_store.EventDescriptions)) {
+        shown.reserve(m_events.EventDescriptions.size());
+        for (const QString &description : std::as_const(m_events.EventDescriptions)) {
             shown.append(ShownText(description));
         }
         m_cboEvents->addItems(shown);
         dropDownLongList(m_cboEvents);
-        for (qsizetype i = 0; i < m_store.EventDescriptions.size(); ++i) {
-            if (!m_store.isLiveEvent(i)) {
+        for (qsizetype i = 0; i < m_events.EventDescriptions.size(); ++i) {
+            if (!m_events.isLiveEvent(i)) {
                 setItemSelectable(m_cboEvents, int(i), false);
             }
         }
@@ -308,8 +308,8 @@ void frmConfig::Form_Load()
     }
 
     // An active event outside the list leaves nothing selected and no date shown.
-    const qint32 active = m_store.ActiveEvent;
-    if (!m_store.isValidIndex(active)) {
+    const qint32 active = m_events.ActiveEvent;
+    if (!m_events.isValidIndex(active)) {
         return;
     }
     // Selection shows the date, or moves to the built-in event when this one is removed.
@@ -319,11 +319,11 @@ void frmConfig::Form_Load()
 void frmConfig::cboEvents_Click()
 {
     const int index = m_cboEvents->currentIndex();
-    if (!m_store.isValidIndex(index)) {
+    if (!m_events.isValidIndex(index)) {
         return;
     }
-    if (m_store.isLiveEvent(index)) {
-        m_lblDate->setText(ShownText(m_store.EventDates.at(index)));
+    if (m_events.isLiveEvent(index)) {
+        m_lblDate->setText(ShownText(m_events.EventDates.at(index)));
         return;
     }
     // A removed entry cannot stay selected; this runs Selection again for the built-in event.
@@ -351,7 +351,7 @@ void frmConfig::cmdAdd_Click()
         return;
     }
 
-    m_store.appendEvent(date, description);
+    m_events.appendEvent(date, description);
     m_txtDate->clear();
     m_txtDescription->clear();
     m_cboEvents->addItem(ShownText(description));
@@ -361,7 +361,7 @@ void frmConfig::cmdAdd_Click()
 void frmConfig::cmdRemove_Click()
 {
     const int index = m_cboEvents->currentIndex();
-    if (!m_store.isValidIndex(index)) {
+    if (!m_events.isValidIndex(index)) {
         return;
     }
     if (index == 0) {
@@ -369,7 +369,7 @@ void frmConfig::cmdRemove_Click()
         return;
     }
 
-    const std::optional<EventStore::Event> held = m_store.removeEvent(index);
+    const std::optional<EventList::Event> held = m_events.removeEvent(index);
     if (!held) {
         return;
     }
@@ -394,8 +394,8 @@ void frmConfig::cmdOk_Click()
             MessageBox::Exclamation)) {
         return;
     }
-    const SaveResult saved = SaveEventList(m_settings, m_txtWallpaper->text(), m_store.EventDates,
-        m_store.EventDescriptions, m_cboEvents->currentIndex());
+    const SaveResult saved = SaveEventList(m_settings, m_txtWallpaper->text(), m_events.EventDates,
+        m_events.EventDescriptions, m_cboEvents->currentIndex());
     if (!saved.ok) {
         // Nothing was written; the dialog stays open with everything entered, to retry or cancel.
         m_messages.show(
@@ -435,7 +435,7 @@ void frmConfig::cmdCancel_Click()
     // what the user cancelled. Added events stay in memory until the next OK.
     while (!m_removed.isEmpty()) {
         const auto [index, event] = m_removed.takeLast();
-        if (m_store.restoreEvent(index, event)) {
+        if (m_events.restoreEvent(index, event)) {
             m_cboEvents->setItemText(int(index), ShownText(event.description));
             setItemSelectable(m_cboEvents, int(index), true);
         }

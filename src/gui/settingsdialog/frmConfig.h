@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host/FileDialog.h"
-#include "store/EventStore.h"
+#include "core/events/EventList.h"
+#include "core/host/FileDialog.h"
 
 #include <QDialog>
 
@@ -25,7 +25,7 @@ class frmConfig final : public QDialog
     Q_OBJECT
 
 public:
-    frmConfig(EventStore &store, SettingsStore &settings, MessageBox &messages,
+    frmConfig(EventList &events, SettingsStore &settings, MessageBox &messages,
         FileDialog &fileDialog, LoginStartup &login, const PictureLoader &pictures,
         QWidget *parent = nullptr);
 
@@ -53,7 +53,7 @@ private:
     void optWallpaperCustom_KeyUp();
     void chooseWallpaperFile();
 
-    EventStore &m_store;
+    EventList &m_events;
     SettingsStore &m_settings;
     MessageBox &m_messages;
     FileDialog &m_fileDialog;
@@ -66,7 +66,7 @@ private:
     bool m_saved = false;
 
     // Every entry removed during this visit, in order, with what it held: Cancel puts them back.
-    QList<std::pair<qint64, EventStore::Event>> m_removed;
+    QList<std::pair<qint64, EventList::Event>> m_removed;
 
     // The file-open dialog's settings; it remembers the last chosen file for this visit.
     FileDialog::Request m_dlgWallpaper;

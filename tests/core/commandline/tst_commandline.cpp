@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "core/commandline/CommandLine.h"
 
 #include <QTest>
 

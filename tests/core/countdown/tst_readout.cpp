@@ -1,4 +1,4 @@
-#include "countdown/Readout.h"
+#include "core/countdown/Readout.h"
 
 #include "FakeClock.h"
 
@@ -47,9 +47,7 @@ private slots:
     void eachLineReadsTheClockJustBeforeItIsComputed();
     void unreadableDateChangesNoLine();
     void overflowFailsAtTheFirstLineThatDoesNotFit();
-    void unitCodesAndSuffixes();
-    void dateTextReading_data();
-    void dateTextReading();
+    void lineTexts();
     void millisecondsAreDropped();
 };
 
@@ -155,58 +153,12 @@ void tst_Readout::overflowFailsAtTheFirstLineThatDoesNotFit()
     QCOMPARE(ComputeReadout(ancient, u"9999-12-31 23:59"_s).lines.size(), 2);
 }
 
-void tst_Readout::unitCodesAndSuffixes()
+void tst_Readout::lineTexts()
 {
-    QCOMPARE(UnitCode(Unit::Days), 'd');
-    QCOMPARE(UnitCode(Unit::Hours), 'h');
-    QCOMPARE(UnitCode(Unit::Minutes), 'n');
-    QCOMPARE(UnitCode(Unit::Seconds), 's');
     QCOMPARE(ReadoutLineText(Unit::Days, 1), u"1 Days"_s);
     QCOMPARE(ReadoutLineText(Unit::Hours, -3), u"-3 Hrs."_s);
     QCOMPARE(ReadoutLineText(Unit::Minutes, 1234567), u"1234567 Min."_s);
     QCOMPARE(ReadoutLineText(Unit::Seconds, 0), u"0 Sec."_s);
-}
-
-void tst_Readout::dateTextReading_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<DateTextFault>("fault");
-    using F = DateTextFault;
-    QTest::newRow("built-in date") << u"2003-06-10 08:00"_s << F::None;
-    QTest::newRow("leap day 2004") << u"2004-02-29 12:00"_s << F::None;
-    QTest::newRow("leap day 2000") << u"2000-02-29 12:00"_s << F::None;
-    QTest::newRow("last minute of a day") << u"2003-12-31 23:59"_s << F::None;
-    QTest::newRow("year 0001") << u"0001-01-01 00:00"_s << F::None;
-    QTest::newRow("year 9999") << u"9999-12-31 23:59"_s << F::None;
-    QTest::newRow("no leap day 2003") << u"2003-02-29 12:00"_s << F::Day;
-    QTest::newRow("no leap day 1900") << u"1900-02-29 12:00"_s << F::Day;
-    QTest::newRow("thirtieth of February") << u"2004-02-30 12:00"_s << F::Day;
-    QTest::newRow("31 April") << u"2030-04-31 12:00"_s << F::Day;
-    QTest::newRow("month 13") << u"2003-13-01 08:00"_s << F::Month;
-    QTest::newRow("month 00") << u"2003-00-10 08:00"_s << F::Month;
-    QTest::newRow("day 00") << u"2003-06-00 08:00"_s << F::Day;
-    QTest::newRow("hour 24") << u"2003-06-10 24:00"_s << F::Hour;
-    QTest::newRow("minute 60") << u"2003-06-10 08:60"_s << F::Minute;
-    QTest::newRow("year 0000") << u"0000-06-10 08:00"_s << F::Year;
-    QTest::newRow("month before day and time") << u"2003-13-45 99:99"_s << F::Month;
-    QTest::newRow("day before time") << u"2003-02-30 99:99"_s << F::Day;
-    QTest::newRow("removal mark") << u"* deleted *"_s << F::Shape;
-}
-
-void tst_Readout::dateTextReading()
-{
-    QFETCH(QString, text);
-    QFETCH(DateTextFault, fault);
-    QCOMPARE(FindDateTextFault(text), fault);
-    const std::optional<WallClockTime> read = ParseDateText(text);
-    QCOMPARE(read.has_value(), fault == DateTextFault::None);
-    if (read) {
-        // Whatever is accepted prints back to the same text.
-        QCOMPARE(read->date.toString(u"yyyy-MM-dd"_s) + QLatin1Char(' ')
-                + read->time.toString(u"HH:mm"_s),
-            text);
-        QCOMPARE(read->time.second(), 0);
-    }
 }
 
 void tst_Readout::millisecondsAreDropped()

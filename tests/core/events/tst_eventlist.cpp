@@ -1,7 +1,7 @@
-#include "store/EventStore.h"
+#include "core/events/EventList.h"
 
 #include "RecordingSettingsStore.h"
-#include "host/QtSettingsStore.h"
+#include "core/settingsfile/QtSettingsStore.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -9,7 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-class tst_EventStore final : public QObject
+class tst_EventList final : public QObject
 {
     Q_OBJECT
 
@@ -28,7 +28,6 @@ private slots:
     void loadingReplacesEverything();
     void textsRoundTripExactly_data();
     void textsRoundTripExactly();
-    void mainLoadsBeforeOpeningTheWindow();
 
     void appendedEventsTakeTheNextIndexInBothLists();
     void removingMarksTheEntryAndHandsBackWhatItHeld();
@@ -49,10 +48,10 @@ private:
             s.setValue(u"countdown/"_s + key, value);
         }
     }
-    EventStore load()
+    EventList load()
     {
         QtSettingsStore settings(path());
-        EventStore store;
+        EventList store;
         LoadSettings(store, settings);
         return store;
     }
@@ -60,15 +59,15 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void tst_EventStore::init()
+void tst_EventList::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-void tst_EventStore::emptyStoreGivesTheBuiltInEventAndWritesNothing()
+void tst_EventList::emptyStoreGivesTheBuiltInEventAndWritesNothing()
 {
-    const EventStore store = load();
+    const EventList store = load();
     QCOMPARE(store.EventDates, QStringList {u"2003-06-10 08:00"_s});
     QCOMPARE(store.EventDescriptions, QStringList {u"Quorvane"_s});
     QCOMPARE(store.ActiveEvent, 0);
@@ -78,13 +77,13 @@ void tst_EventStore::emptyStoreGivesTheBuiltInEventAndWritesNothing()
         QStringList());
 }
 
-void tst_EventStore::readsExactlyTheNamedKeysInOrder()
+void tst_EventList::readsExactlyTheNamedKeysInOrder()
 {
     seed({{u"d1"_s, u"2004-01-19 01:15"_s}, {u"t1"_s, u"One"_s}, {u"d2"_s, u"2005-01-19 01:15"_s},
         {u"t2"_s, u"Two"_s}, {u"Other"_s, u"x"_s}});
     QtSettingsStore real(path());
     RecordingSettingsStore settings(real);
-    EventStore store;
+    EventList store;
     LoadSettings(store, settings);
     QCOMPARE(settings.log,
         (QStringList {u"get Wallpaper"_s, u"get Active"_s, u"keys countdown"_s, u"get d1"_s,
@@ -92,7 +91,7 @@ void tst_EventStore::readsExactlyTheNamedKeysInOrder()
     QCOMPARE(store.EventDescriptions, (QStringList {u"Quorvane"_s, u"One"_s, u"Two"_s}));
 }
 
-void tst_EventStore::gapInTheNumbersLosesNothing_data()
+void tst_EventList::gapInTheNumbersLosesNothing_data()
 {
     QTest::addColumn<QString>("active");
     QTest::addColumn<int>("activeIndex"); // after loading, and as saved again
@@ -102,7 +101,7 @@ void tst_EventStore::gapInTheNumbersLosesNothing_data()
     QTest::newRow("built-in event") << u"0"_s << 0;
 }
 
-void tst_EventStore::gapInTheNumbersLosesNothing()
+void tst_EventList::gapInTheNumbersLosesNothing()
 {
     // Event 2 deleted by hand, event 4 left with an empty date, numbers out of order in the
     // file, and keys that only look like event keys.
@@ -112,7 +111,7 @@ void tst_EventStore::gapInTheNumbersLosesNothing()
         {u"t1"_s, u"One"_s}, {u"d3"_s, u"2004-01-03 00:00"_s}, {u"t3"_s, u"Three"_s},
         {u"d4"_s, QString()}, {u"t4"_s, u"Four"_s}, {u"d05"_s, u"2004-01-05 00:00"_s},
         {u"dx"_s, u"2004-01-06 00:00"_s}, {u"Active"_s, active}});
-    const EventStore store = load();
+    const EventList store = load();
     QCOMPARE(
         store.EventDescriptions, (QStringList {u"Quorvane"_s, u"One"_s, u"Three"_s, u"Ten"_s}));
     QCOMPARE(store.EventDates,
@@ -131,28 +130,28 @@ void tst_EventStore::gapInTheNumbersLosesNothing()
     QCOMPARE(saved.value(u"d2"_s).toString(), u"2004-01-03 00:00"_s);
     QVERIFY(!saved.contains(u"d10"_s));
     QVERIFY(!saved.contains(u"d4"_s));
-    const EventStore reloaded = load();
+    const EventList reloaded = load();
     QCOMPARE(reloaded.EventDescriptions, store.EventDescriptions);
     QCOMPARE(reloaded.ActiveEvent, activeIndex);
 }
 
-void tst_EventStore::blankDateIsAnEvent()
+void tst_EventList::blankDateIsAnEvent()
 {
     seed({{u"d1"_s, u" "_s}, {u"t1"_s, u"Blank"_s}});
-    const EventStore store = load();
+    const EventList store = load();
     QCOMPARE(store.EventDates.value(1), u" "_s);
     QCOMPARE(store.EventDescriptions.value(1), u"Blank"_s);
 }
 
-void tst_EventStore::missingDescriptionReadsAsRemoved()
+void tst_EventList::missingDescriptionReadsAsRemoved()
 {
     seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"d2"_s, u"2004-01-02 00:00"_s}, {u"t2"_s, u"Two"_s}});
-    const EventStore store = load();
+    const EventList store = load();
     QCOMPARE(store.EventDescriptions, (QStringList {u"Quorvane"_s, QString(), u"Two"_s}));
     QCOMPARE(store.EventDates.size(), 3);
 }
 
-void tst_EventStore::activeValueIsKeptAsRead_data()
+void tst_EventList::activeValueIsKeptAsRead_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("active");
@@ -166,7 +165,7 @@ void tst_EventStore::activeValueIsKeptAsRead_data()
     QTest::newRow("hexadecimal") << u"0x1"_s << 0;
 }
 
-void tst_EventStore::activeValueIsKeptAsRead()
+void tst_EventList::activeValueIsKeptAsRead()
 {
     QFETCH(QString, stored);
     QFETCH(int, active);
@@ -175,20 +174,20 @@ void tst_EventStore::activeValueIsKeptAsRead()
     QCOMPARE(load().ActiveEvent, active);
 }
 
-void tst_EventStore::emptyWallpaperIsNotTheMarker()
+void tst_EventList::emptyWallpaperIsNotTheMarker()
 {
     seed({{u"Wallpaper"_s, QString()}});
     QCOMPARE(load().WallpaperPath, QString());
 }
 
-void tst_EventStore::loadingReplacesEverything()
+void tst_EventList::loadingReplacesEverything()
 {
     seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"t1"_s, u"One"_s}, {u"Active"_s, u"1"_s},
         {u"Wallpaper"_s, u"/pictures/a.jpg"_s}});
     QtSettingsStore settings(path());
-    EventStore store;
+    EventList store;
     LoadSettings(store, settings);
-    const EventStore first = store;
+    const EventList first = store;
     store.appendEvent(u"2009-09-09 09:09"_s, u"Unsaved"_s); // added in the dialog, never saved
     QVERIFY(store.removeEvent(1));
     LoadSettings(store, settings);
@@ -198,7 +197,7 @@ void tst_EventStore::loadingReplacesEverything()
     QCOMPARE(store.WallpaperPath, u"/pictures/a.jpg"_s);
 }
 
-void tst_EventStore::textsRoundTripExactly_data()
+void tst_EventList::textsRoundTripExactly_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("comma") << u"Tea, then cake"_s;
@@ -217,7 +216,7 @@ void tst_EventStore::textsRoundTripExactly_data()
     QTest::newRow("tab") << u"a\tb"_s;
 }
 
-void tst_EventStore::textsRoundTripExactly()
+void tst_EventList::textsRoundTripExactly()
 {
     QFETCH(QString, text);
     {
@@ -226,29 +225,19 @@ void tst_EventStore::textsRoundTripExactly()
             = SaveEventList(settings, text, {u"built-in"_s, text}, {u"Quorvane"_s, text}, 1);
         QVERIFY2(saved.ok, qPrintable(saved.error));
     }
-    const EventStore store = load();
+    const EventList store = load();
     QCOMPARE(store.WallpaperPath, text);
     QCOMPARE(store.EventDates.value(1), text);
     QCOMPARE(store.EventDescriptions.value(1), text);
     QCOMPARE(store.ActiveEvent, 1);
 }
 
-void tst_EventStore::mainLoadsBeforeOpeningTheWindow()
-{
-    seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"t1"_s, u"One"_s}, {u"Active"_s, u"1"_s}});
-    QtSettingsStore settings(path());
-    EventStore store;
-    QString titleSeen;
-    Main(store, settings, [&] { titleSeen = store.EventDescriptions.value(store.ActiveEvent); });
-    QCOMPARE(titleSeen, u"One"_s);
-}
-
 namespace {
 
 // The built-in event and user events 1..n named "E1".."En", dated "2004-01-0n 10:00".
-EventStore withEvents(int n)
+EventList withEvents(int n)
 {
-    EventStore store;
+    EventList store;
     store.resetToBuiltInEvent();
     for (int i = 1; i <= n; ++i) {
         store.appendEvent(u"2004-01-0%1 10:00"_s.arg(i), u"E%1"_s.arg(i));
@@ -258,9 +247,9 @@ EventStore withEvents(int n)
 
 } // namespace
 
-void tst_EventStore::appendedEventsTakeTheNextIndexInBothLists()
+void tst_EventList::appendedEventsTakeTheNextIndexInBothLists()
 {
-    EventStore store = withEvents(1);
+    EventList store = withEvents(1);
     QVERIFY(store.removeEvent(1));
     // A removed entry keeps its place: the next event goes after it, not into it.
     QCOMPARE(store.appendEvent(u"2005-05-05 05:05"_s, u"New"_s), 2);
@@ -271,10 +260,10 @@ void tst_EventStore::appendedEventsTakeTheNextIndexInBothLists()
     QCOMPARE(store.upperBound(), 2);
 }
 
-void tst_EventStore::removingMarksTheEntryAndHandsBackWhatItHeld()
+void tst_EventList::removingMarksTheEntryAndHandsBackWhatItHeld()
 {
-    EventStore store = withEvents(2);
-    const std::optional<EventStore::Event> held = store.removeEvent(2);
+    EventList store = withEvents(2);
+    const std::optional<EventList::Event> held = store.removeEvent(2);
     QVERIFY(held);
     QCOMPARE(held->date, u"2004-01-02 10:00"_s);
     QCOMPARE(held->description, u"E2"_s);
@@ -284,7 +273,7 @@ void tst_EventStore::removingMarksTheEntryAndHandsBackWhatItHeld()
     QCOMPARE(store.EventDescriptions.size(), 3);
 }
 
-void tst_EventStore::builtInAndOutsideIndexesCannotBeRemoved_data()
+void tst_EventList::builtInAndOutsideIndexesCannotBeRemoved_data()
 {
     QTest::addColumn<qint64>("index");
     QTest::newRow("built-in event") << qint64(0);
@@ -293,11 +282,11 @@ void tst_EventStore::builtInAndOutsideIndexesCannotBeRemoved_data()
     QTest::newRow("far outside 32 bits") << (qint64(1) << 33);
 }
 
-void tst_EventStore::builtInAndOutsideIndexesCannotBeRemoved()
+void tst_EventList::builtInAndOutsideIndexesCannotBeRemoved()
 {
     QFETCH(qint64, index);
-    EventStore store = withEvents(1);
-    const EventStore before = store;
+    EventList store = withEvents(1);
+    const EventList before = store;
     QVERIFY(!store.removeEvent(index));
     if (index != 0) {
         QVERIFY(!store.restoreEvent(index, {u"x"_s, u"y"_s}));
@@ -306,11 +295,11 @@ void tst_EventStore::builtInAndOutsideIndexesCannotBeRemoved()
     QCOMPARE(store.EventDescriptions, before.EventDescriptions);
 }
 
-void tst_EventStore::removedEventsGoBackInAnyOrder()
+void tst_EventList::removedEventsGoBackInAnyOrder()
 {
-    EventStore store = withEvents(3);
-    const EventStore before = store;
-    QList<std::pair<qint64, EventStore::Event>> removed;
+    EventList store = withEvents(3);
+    const EventList before = store;
+    QList<std::pair<qint64, EventList::Event>> removed;
     for (const qint64 index : {2, 1, 3}) {
         removed.append({index, *store.removeEvent(index)});
     }
@@ -323,7 +312,7 @@ void tst_EventStore::removedEventsGoBackInAnyOrder()
         store.EventDescriptions, before.EventDescriptions + QStringList {u"Added meanwhile"_s});
 }
 
-void tst_EventStore::liveEvents_data()
+void tst_EventList::liveEvents_data()
 {
     QTest::addColumn<qint64>("index");
     QTest::addColumn<bool>("live");
@@ -335,18 +324,18 @@ void tst_EventStore::liveEvents_data()
     QTest::newRow("negative") << qint64(-1) << false;
 }
 
-void tst_EventStore::liveEvents()
+void tst_EventList::liveEvents()
 {
     QFETCH(qint64, index);
     QFETCH(bool, live);
-    EventStore store = withEvents(1);
+    EventList store = withEvents(1);
     store.appendEvent(u"2004-01-02 10:00"_s, u" "_s);
     store.appendEvent(u"2004-01-03 10:00"_s, u"Gone"_s);
     QVERIFY(store.removeEvent(3));
     QCOMPARE(store.isLiveEvent(index), live);
 }
 
-void tst_EventStore::countdownFallsBackToTheBuiltInEventOnlyOutsideTheLists_data()
+void tst_EventList::countdownFallsBackToTheBuiltInEventOnlyOutsideTheLists_data()
 {
     QTest::addColumn<qint32>("active");
     QTest::addColumn<qsizetype>("counted");
@@ -357,15 +346,15 @@ void tst_EventStore::countdownFallsBackToTheBuiltInEventOnlyOutsideTheLists_data
     QTest::newRow("largest 32-bit value") << 2147483647 << qsizetype(0);
 }
 
-void tst_EventStore::countdownFallsBackToTheBuiltInEventOnlyOutsideTheLists()
+void tst_EventList::countdownFallsBackToTheBuiltInEventOnlyOutsideTheLists()
 {
     QFETCH(qint32, active);
     QFETCH(qsizetype, counted);
-    EventStore store = withEvents(2);
+    EventList store = withEvents(2);
     QVERIFY(store.removeEvent(2));
     store.ActiveEvent = active;
     QCOMPARE(store.countdownIndex(), counted);
 }
 
-QTEST_GUILESS_MAIN(tst_EventStore)
-#include "tst_eventstore.moc"
+QTEST_GUILESS_MAIN(tst_EventList)
+#include "tst_eventlist.moc"

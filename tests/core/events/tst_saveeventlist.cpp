@@ -1,8 +1,8 @@
-#include "store/EventStore.h"
+#include "core/events/EventList.h"
 
 #include "RecordingSettingsStore.h"
 #include "TestSeed.h"
-#include "host/QtSettingsStore.h"
+#include "core/settingsfile/QtSettingsStore.h"
 
 #include <QRandomGenerator>
 #include <QSettings>
@@ -51,10 +51,10 @@ private:
         QtSettingsStore settings(path());
         QVERIFY(SaveEventList(settings, DefaultWallpaperMarker(), dates, descriptions, active).ok);
     }
-    EventStore load()
+    EventList load()
     {
         QtSettingsStore settings(path());
-        EventStore store;
+        EventList store;
         LoadSettings(store, settings);
         return store;
     }
@@ -79,7 +79,7 @@ void tst_SaveEventList::init()
 void tst_SaveEventList::workedExampleWritesTheExactSequence()
 {
     storeEvents(4);
-    EventStore store = load();
+    EventList store = load();
     store.EventDates[2] = RemovedEventDate();
     store.EventDescriptions[2].clear();
 
@@ -94,7 +94,7 @@ void tst_SaveEventList::workedExampleWritesTheExactSequence()
             u"remove t4"_s}));
     QCOMPARE(settings.log.last(), u"commit"_s);
 
-    const EventStore reloaded = load();
+    const EventList reloaded = load();
     QCOMPARE(reloaded.EventDescriptions,
         (QStringList {u"Quorvane"_s, u"Event 1"_s, u"Event 3"_s, u"Event 4"_s}));
     QCOMPARE(reloaded.ActiveEvent, 3);
@@ -118,7 +118,7 @@ void tst_SaveEventList::noUserEventsWritesOnlyWallpaperAndActive()
 void tst_SaveEventList::nothingRemovedRewritesEveryKey()
 {
     storeEvents(2);
-    const EventStore store = load();
+    const EventList store = load();
     QtSettingsStore real(path());
     RecordingSettingsStore settings(real);
     QVERIFY(
@@ -133,13 +133,13 @@ void tst_SaveEventList::nothingRemovedRewritesEveryKey()
 void tst_SaveEventList::removingTheFirstRenumbersTheRest()
 {
     storeEvents(3);
-    EventStore store = load();
+    EventList store = load();
     store.EventDescriptions[1].clear();
     QtSettingsStore settings(path());
     QVERIFY(
         SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 0)
             .ok);
-    const EventStore reloaded = load();
+    const EventList reloaded = load();
     QCOMPARE(reloaded.EventDescriptions, (QStringList {u"Quorvane"_s, u"Event 2"_s, u"Event 3"_s}));
     QCOMPARE(reloaded.EventDates, (QStringList {BuiltInEventDate(), date(2), date(3)}));
     QVERIFY(!storedKeys().contains(u"d3"_s));
@@ -149,7 +149,7 @@ void tst_SaveEventList::removingTheFirstRenumbersTheRest()
 void tst_SaveEventList::removedSelectionFallsBackToTheNearestKeptBefore()
 {
     storeEvents(4);
-    EventStore store = load();
+    EventList store = load();
     store.EventDescriptions[3].clear(); // selected and removed: event 2 stays active
     {
         QtSettingsStore settings(path());
@@ -174,7 +174,7 @@ void tst_SaveEventList::removedSelectionFallsBackToTheNearestKeptBefore()
 void tst_SaveEventList::noSelectionKeepsTheStoredActive()
 {
     storeEvents(3, 2);
-    const EventStore store = load();
+    const EventList store = load();
     QtSettingsStore real(path());
     RecordingSettingsStore settings(real);
     QVERIFY(
@@ -189,7 +189,7 @@ void tst_SaveEventList::noSelectionKeepsTheStoredActive()
 void tst_SaveEventList::appendedThenRemovedIsNeverWrittenOrDeleted()
 {
     storeEvents(2);
-    EventStore store = load();
+    EventList store = load();
     store.EventDates.append(RemovedEventDate());
     store.EventDescriptions.append(QString());
     QtSettingsStore real(path());
@@ -206,7 +206,7 @@ void tst_SaveEventList::appendedThenRemovedIsNeverWrittenOrDeleted()
 void tst_SaveEventList::removingEveryEventDeletesAllEventKeys()
 {
     storeEvents(3, 3);
-    EventStore store = load();
+    EventList store = load();
     for (int j = 1; j <= 3; ++j) {
         store.EventDates[j] = RemovedEventDate();
         store.EventDescriptions[j].clear();
@@ -235,7 +235,7 @@ void tst_SaveEventList::randomEditsReloadAsSaved()
     storeEvents(2);
     for (int round = 0; round < 40; ++round) {
         const QString context = u"round %1"_s.arg(round);
-        EventStore store = load();
+        EventList store = load();
         const qint32 activeBefore = store.ActiveEvent;
 
         // Append some events, then mark some entries removed, as the dialog does.
@@ -265,7 +265,7 @@ void tst_SaveEventList::randomEditsReloadAsSaved()
             settings, u"w%1"_s.arg(round), store.EventDates, store.EventDescriptions, selected);
         QVERIFY2(saved.ok, qPrintable(context + saved.error));
 
-        const EventStore reloaded = load();
+        const EventList reloaded = load();
         QVERIFY2(reloaded.EventDescriptions == keptDescriptions, qPrintable(context));
         QVERIFY2(reloaded.EventDates == keptDates, qPrintable(context));
         const qint32 expectedActive = selected < 0 ? activeBefore : newNumber.value(selected);

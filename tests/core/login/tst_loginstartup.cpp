@@ -1,5 +1,5 @@
-#include "host/LaunchAgentEntry.h"
-#include "host/XdgAutostartEntry.h"
+#include "core/login/LaunchAgentEntry.h"
+#include "core/login/XdgAutostartEntry.h"
 
 #include "TestFiles.h"
 

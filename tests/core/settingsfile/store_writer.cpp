@@ -4,8 +4,8 @@
 //                                       "<tag> <i>" with the last one active, and exit
 //   store_writer <file> where           print the settings file's path
 // A file of "-" is the user's own settings file, found as the program finds it.
-#include "host/QtSettingsStore.h"
-#include "store/EventStore.h"
+#include "core/events/EventList.h"
+#include "core/settingsfile/QtSettingsStore.h"
 
 #include <QCoreApplication>
 
@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void fill(EventStore &store, int n, const QString &tag)
+void fill(EventList &store, int n, const QString &tag)
 {
     store.EventDates = {BuiltInEventDate()};
     store.EventDescriptions = {BuiltInEventDescription()};
@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
         std::puts(qPrintable(settings.fileName()));
         return 0;
     }
-    EventStore store;
+    EventList store;
     LoadSettings(store, settings);
 
     if (args.at(2) == u"loop"_s) {

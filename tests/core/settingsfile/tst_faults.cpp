@@ -1,10 +1,10 @@
 // Faults injected for real: damaged and hand-written settings files, a second instance saving
 // in between, read-only files and folders, a full file system and processes killed mid-save.
-#include "host/QtSettingsStore.h"
+#include "core/settingsfile/QtSettingsStore.h"
 
 #include "TestFiles.h"
 #include "TestSeed.h"
-#include "store/EventStore.h"
+#include "core/events/EventList.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -35,15 +35,15 @@ bool run(const QString &program, const QStringList &args)
     return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-EventStore load(const QString &path)
+EventList load(const QString &path)
 {
     const QtSettingsStore settings(path);
-    EventStore store;
+    EventList store;
     LoadSettings(store, settings);
     return store;
 }
 
-SaveResult save(const QString &path, const EventStore &store, int selected)
+SaveResult save(const QString &path, const EventList &store, int selected)
 {
     QtSettingsStore settings(path);
     return SaveEventList(
@@ -118,7 +118,7 @@ private:
     QString path() const { return m_dir->filePath(u"Quorvane.conf"_s); }
     void seedOldFile()
     {
-        EventStore store = load(path());
+        EventList store = load(path());
         store.EventDates.append(u"2004-01-19 01:15"_s);
         store.EventDescriptions.append(u"Old"_s);
         QVERIFY(save(path(), store, 1).ok);
@@ -163,12 +163,12 @@ void tst_Faults::handWrittenTextsAreReadExactly()
     QFETCH(QByteArray, line);
     QFETCH(QString, text);
     QVERIFY(writeAll(path(), "[countdown]\nd1=2004-01-19 01:15\n" + line + "\nActive=1\n"));
-    const EventStore first = load(path());
+    const EventList first = load(path());
     QCOMPARE(first.EventDescriptions.value(1), text);
 
     // A save keeps the event, and the next load reads the same text.
     QVERIFY(save(path(), first, 1).ok);
-    const EventStore second = load(path());
+    const EventList second = load(path());
     QCOMPARE(second.EventDescriptions, first.EventDescriptions);
     QCOMPARE(second.EventDates, first.EventDates);
 }
@@ -197,7 +197,7 @@ void tst_Faults::damagedFileIsReadAndKeptBeforeTheFirstSave()
     QFETCH(int, eventsRead);
     QVERIFY(writeAll(path(), bytes));
 
-    EventStore store = load(path());
+    EventList store = load(path());
     QCOMPARE(store.EventDates.size(), eventsRead + 1);
     QCOMPARE(store.EventDescriptions.value(0), u"Quorvane"_s);
 
@@ -222,7 +222,7 @@ void tst_Faults::unreadableFileIsNeverReplaced()
     // A folder where the file should be: nothing can be read, and nothing may replace it.
     QVERIFY(QDir().mkpath(path()));
     QVERIFY(writeAll(path() + u"/inside"_s, "precious"));
-    const EventStore store = load(path());
+    const EventList store = load(path());
     QCOMPARE(store.EventDates, QStringList {BuiltInEventDate()});
     // Said when the store opens, not only at the first save.
     QCOMPARE(QtSettingsStore(path()).readError(),
@@ -241,7 +241,7 @@ void tst_Faults::byteOrderMarkIsNoDamage()
         writeAll(path(), "\xef\xbb\xbf[countdown]\nd1=2004-01-19 01:15\nt1=Marked\nActive=1\n"));
     QtSettingsStore settings(path());
     QVERIFY(settings.readError().isEmpty());
-    EventStore store;
+    EventList store;
     LoadSettings(store, settings);
     QCOMPARE(store.EventDescriptions.value(1), u"Marked"_s);
     QCOMPARE(store.ActiveEvent, 1);
@@ -331,7 +331,7 @@ void tst_Faults::saveFromAStaleInstanceLeavesExactlyItsList()
     one.write("\n");
     QVERIFY(one.waitForFinished(10000));
     QCOMPARE(one.exitCode(), 0);
-    const EventStore after = load(path());
+    const EventList after = load(path());
     QCOMPARE(
         after.EventDescriptions, (QStringList {u"Quorvane"_s, u"One 1"_s, u"One 2"_s, u"One 3"_s}));
     QCOMPARE(after.ActiveEvent, 3);
@@ -346,17 +346,17 @@ void tst_Faults::saveFromAStaleInstanceLeavesExactlyItsList()
 void tst_Faults::staleInstanceRemovingEventsLeavesExactlyItsList()
 {
     // Instance one loaded four events and removes two; meanwhile instance two saved nine.
-    EventStore four;
+    EventList four;
     four.resetToBuiltInEvent();
     for (int i = 1; i <= 4; ++i) {
         four.appendEvent(u"2030-01-0%1 00:00"_s.arg(i), u"One %1"_s.arg(i));
     }
     QVERIFY(save(path(), four, 4).ok);
     QtSettingsStore one(path());
-    EventStore viewOne;
+    EventList viewOne;
     LoadSettings(viewOne, one);
 
-    EventStore nine;
+    EventList nine;
     nine.resetToBuiltInEvent();
     for (int i = 1; i <= 9; ++i) {
         nine.appendEvent(u"2031-01-0%1 00:00"_s.arg(i), u"Two %1"_s.arg(i));
@@ -380,7 +380,7 @@ void tst_Faults::savesOfTwoInstancesNeverMix()
     // exactly the list of the last save.
     QtSettingsStore a(path());
     QtSettingsStore b(path());
-    EventStore viewA, viewB;
+    EventList viewA, viewB;
     LoadSettings(viewA, a);
     LoadSettings(viewB, b);
     const TestSeed seed(2024);
@@ -388,7 +388,7 @@ void tst_Faults::savesOfTwoInstancesNeverMix()
     for (int round = 0; round < 30; ++round) {
         const bool first = rng.bounded(2) == 0;
         QtSettingsStore &settings = first ? a : b;
-        EventStore &view = first ? viewA : viewB;
+        EventList &view = first ? viewA : viewB;
         const int n = int(rng.bounded(0, 9));
         view.EventDates = {BuiltInEventDate()};
         view.EventDescriptions = {BuiltInEventDescription()};
@@ -450,7 +450,7 @@ void tst_Faults::fullFileSystemFailsAndKeepsTheFile()
     const auto unmount = qScopeGuard([&] { run(u"umount"_s, {u"-l"_s, mountPoint}); });
 
     const QString file = mountPoint + u"/Quorvane.conf"_s;
-    EventStore store = load(file);
+    EventList store = load(file);
     store.EventDates.append(u"2004-01-19 01:15"_s);
     store.EventDescriptions.append(u"Old"_s);
     QVERIFY(save(file, store, 1).ok);
@@ -465,7 +465,7 @@ void tst_Faults::fullFileSystemFailsAndKeepsTheFile()
         filler.close();
         QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - freePages * qint64 {4096})));
 
-        EventStore bigger = load(file);
+        EventList bigger = load(file);
         for (int i = 0; i < 200; ++i) {
             bigger.EventDates.append(u"2030-01-01 00:00"_s);
             bigger.EventDescriptions.append(u"A description long enough to need room %1"_s.arg(i));
@@ -498,7 +498,7 @@ void tst_Faults::killedSavesLeaveTheOldOrTheNewFile()
 
         // Whatever moment the kill hit, the file is one complete list.
         QVERIFY2(!readAll(path()).isEmpty(), qPrintable(context + u": no file"_s));
-        const EventStore store = load(path());
+        const EventList store = load(path());
         const qsizetype n = store.EventDates.size() - 1;
         if (listsChecked == 0 && store.EventDescriptions == QStringList {u"Quorvane"_s, u"Old"_s}) {
             continue; // killed before its first save

@@ -1,4 +1,4 @@
-#include "host/QtSettingsStore.h"
+#include "core/settingsfile/QtSettingsStore.h"
 
 #include "TestFiles.h"
 

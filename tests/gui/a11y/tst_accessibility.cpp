@@ -1,5 +1,5 @@
-#include "countdown/frmMain.h"
-#include "settings/frmConfig.h"
+#include "gui/countdown/frmMain.h"
+#include "gui/settingsdialog/frmConfig.h"
 
 #include "WindowHarness.h"
 
@@ -54,8 +54,8 @@ private slots:
     {
         h = std::make_unique<WindowHarness>();
         // One event of the user's, active, so that Remove has something to remove.
-        h->store.appendEvent(QStringLiteral("2004-01-19 01:15"), QStringLiteral("Trip"));
-        h->store.ActiveEvent = 1;
+        h->events.appendEvent(QStringLiteral("2004-01-19 01:15"), QStringLiteral("Trip"));
+        h->events.ActiveEvent = 1;
     }
     void cleanup()
     {
@@ -131,9 +131,9 @@ void tst_Accessibility::controlsHaveTheNamesAScreenReaderReads()
     std::unique_ptr<QWidget> window;
     if (inSettings) {
         window = std::make_unique<frmConfig>(
-            h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            h->events, h->settings, h->messages, h->files, h->login, h->pictures);
     } else {
-        window = std::make_unique<frmMain>(h->store, h->clock, h->pictures);
+        window = std::make_unique<frmMain>(h->events, h->clock, h->pictures);
     }
     QAccessibleInterface *iface = accessible(child(*window, control));
     QCOMPARE(iface->role(), role);
@@ -152,7 +152,7 @@ void tst_Accessibility::controlsHaveTheNamesAScreenReaderReads()
 
 void tst_Accessibility::countdownActionsFromTheKeyboard()
 {
-    frmMain window(h->store, h->clock, h->pictures);
+    frmMain window(h->events, h->clock, h->pictures);
     QSignalSpy settingsRequested(&window, &frmMain::settingsRequested);
     showActive(window);
     auto *chkClose = child<QCheckBox>(window, QStringLiteral("chkClose"));
@@ -210,7 +210,7 @@ void tst_Accessibility::dialogTabStopsAndTheirKeys()
         QStringLiteral("txtDescription"), QStringLiteral("txtDate"), QStringLiteral("cmdRemove"),
         QStringLiteral("chkLogin"), QStringLiteral("cmdOk"), QStringLiteral("cmdCancel")};
 
-    frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+    frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
     QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
     showActive(dialog);
     child<QLineEdit>(dialog, QStringLiteral("txtDescription"))->setText(QStringLiteral("Party"));
@@ -224,10 +224,10 @@ void tst_Accessibility::dialogTabStopsAndTheirKeys()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
 
     QStringList happened;
-    if (h->store.EventDescriptions.contains(QStringLiteral("Party"))) {
+    if (h->events.EventDescriptions.contains(QStringLiteral("Party"))) {
         happened.append(QStringLiteral("added"));
     }
-    if (h->store.EventDescriptions.value(1).isEmpty()) {
+    if (h->events.EventDescriptions.value(1).isEmpty()) {
         happened.append(QStringLiteral("marked removed"));
     }
     if (QFile::exists(h->dir.filePath(QStringLiteral("Quorvane.conf")))) {
@@ -262,7 +262,7 @@ void tst_Accessibility::eventListOpensAndChoosesFromTheKeyboard()
 {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+    frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
     showActive(dialog);
     auto *cboEvents = child<QComboBox>(dialog, QStringLiteral("cboEvents"));
     cboEvents->setFocus();
@@ -275,7 +275,7 @@ void tst_Accessibility::eventListOpensAndChoosesFromTheKeyboard()
     QCOMPARE(accessible(cboEvents)->text(QAccessible::Value), BuiltInEventDescription());
     QCOMPARE(child<QLabel>(dialog, QStringLiteral("lblDate"))->text(), BuiltInEventDate());
     QVERIFY(dialog.isVisible());
-    QVERIFY(h->store.EventDescriptions.size() == 2);
+    QVERIFY(h->events.EventDescriptions.size() == 2);
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -1,5 +1,5 @@
-#include "countdown/frmMain.h"
-#include "settings/frmConfig.h"
+#include "gui/countdown/frmMain.h"
+#include "gui/settingsdialog/frmConfig.h"
 
 #include "WindowHarness.h"
 
@@ -135,10 +135,10 @@ void tst_DisplayScale::countdownTextsAreWhole()
     QFETCH(QString, target);
     QFETCH(QDateTime, now);
     h.clock.setNow(now);
-    h.store.resetToBuiltInEvent();
-    h.store.appendEvent(target, BuiltInEventDescription());
-    h.store.ActiveEvent = 1;
-    frmMain window(h.store, h.clock, h.pictures);
+    h.events.resetToBuiltInEvent();
+    h.events.appendEvent(target, BuiltInEventDescription());
+    h.events.ActiveEvent = 1;
+    frmMain window(h.events, h.clock, h.pictures);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // The scale asked for is the one drawn at, picture included.
@@ -151,7 +151,7 @@ void tst_DisplayScale::countdownTextsAreWhole()
 
 void tst_DisplayScale::settingsTextsAreWhole()
 {
-    frmConfig dialog(h.store, h.settings, h.messages, h.files, h.login, h.pictures);
+    frmConfig dialog(h.events, h.settings, h.messages, h.files, h.login, h.pictures);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.grab().devicePixelRatio(), m_scale);
@@ -161,7 +161,7 @@ void tst_DisplayScale::settingsTextsAreWhole()
 
 void tst_DisplayScale::settingsButtonPictureIsSharp()
 {
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     const auto *button = child<QPushButton>(window, "cmdConfig");
     // The picture drawn at this scale comes from an image with at least as many pixels, not
     // from the 16x16 one enlarged.

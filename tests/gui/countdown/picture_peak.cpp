@@ -1,6 +1,6 @@
 // Loads one wallpaper as the countdown window does, in a process of its own, and prints the
 // size read and how much the peak resident memory grew meanwhile, in KiB: "385x294 1620".
-#include "host/QtPictureLoader.h"
+#include "gui/host/QtPictureLoader.h"
 
 #include <QCoreApplication>
 #include <QFile>

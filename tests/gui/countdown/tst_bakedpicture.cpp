@@ -1,4 +1,4 @@
-#include "countdown/BakedPicture.h"
+#include "gui/countdown/BakedPicture.h"
 
 #include <QColorSpace>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "countdown/frmMain.h"
+#include "gui/countdown/frmMain.h"
 
-#include "countdown/OutlinedLabel.h"
+#include "gui/countdown/OutlinedLabel.h"
 
 #include "WindowHarness.h"
 
@@ -136,11 +136,11 @@ private:
     }
     void addEvent(const QString &date, const QString &description)
     {
-        h.store.appendEvent(date, description);
+        h.events.appendEvent(date, description);
     }
     QImage openAndGrab()
     {
-        frmMain window(h.store, h.clock, h.pictures);
+        frmMain window(h.events, h.clock, h.pictures);
         return window.grab().toImage();
     }
     QString writeFile(const QString &name, const QByteArray &bytes)
@@ -187,9 +187,9 @@ private:
 
 void tst_frmMain::init()
 {
-    h.store = EventStore {};
-    h.store.resetToBuiltInEvent();
-    h.store.WallpaperPath = DefaultWallpaperMarker();
+    h.events = EventList {};
+    h.events.resetToBuiltInEvent();
+    h.events.WallpaperPath = DefaultWallpaperMarker();
     h.clock.setNow(local(2003, 6, 9, 23, 59, 59));
     h.pictures.paths.clear();
 }
@@ -221,18 +221,18 @@ void tst_frmMain::titleIsTheActiveDescriptionAsStored()
     QFETCH(QString, description);
     addEvent(u"2004-01-19 01:15"_s, u"Other"_s);
     addEvent(u"2005-02-01 10:00"_s, description);
-    h.store.ActiveEvent = 2;
+    h.events.ActiveEvent = 2;
 
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     window.winId();
     QTEST(window.windowHandle()->title(), "title");
-    QCOMPARE(h.store.EventDescriptions.at(2), description);
+    QCOMPARE(h.events.EventDescriptions.at(2), description);
     QCOMPARE(window.TargetDate(), u"2005-02-01 10:00"_s);
 }
 
 void tst_frmMain::readoutIsSetBeforeTheWindowFirstShows()
 {
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     QVERIFY(!window.isVisible());
     const QStringList lines {text(window, "lblDays"), text(window, "lblHours"),
         text(window, "lblMin"), text(window, "lblSec")};
@@ -250,9 +250,9 @@ void tst_frmMain::activeEventOutsideTheListsCountsDownToBuiltInEvent()
 {
     QFETCH(qint32, active);
     addEvent(u"2004-01-19 01:15"_s, u"Mine"_s);
-    h.store.ActiveEvent = active;
+    h.events.ActiveEvent = active;
 
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     QCOMPARE(window.windowTitle(), u"Quorvane"_s);
     QCOMPARE(text(window, "lblDays"), u"1 Days"_s);
 }
@@ -260,9 +260,9 @@ void tst_frmMain::activeEventOutsideTheListsCountsDownToBuiltInEvent()
 void tst_frmMain::unreadableDateKeepsEmptyLinesThroughTicks()
 {
     addEvent(RemovedEventDate(), QString());
-    h.store.ActiveEvent = 1;
+    h.events.ActiveEvent = 1;
 
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (int i = 0; i < 3; ++i) {
@@ -278,7 +278,7 @@ void tst_frmMain::unreadableDateKeepsEmptyLinesThroughTicks()
 
 void tst_frmMain::failingLineOnATickKeepsItsPreviousText()
 {
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     // The clock set back by 70 years: the seconds no longer fit, the other lines still do.
     h.clock.setNow(local(1933, 6, 9, 23, 59, 59));
     tick(window, "tmr");
@@ -288,7 +288,7 @@ void tst_frmMain::failingLineOnATickKeepsItsPreviousText()
 
 void tst_frmMain::windowIsCentredOnTheScreen()
 {
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     const QRect screen = window.screen()->geometry();
     QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
     QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
@@ -296,7 +296,7 @@ void tst_frmMain::windowIsCentredOnTheScreen()
 
 void tst_frmMain::focusStartsOnAutoCloseThenMovesToSettings()
 {
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -310,7 +310,7 @@ void tst_frmMain::focusStartsOnAutoCloseThenMovesToSettings()
 void tst_frmMain::refreshesLandJustAfterEachWholeSecond()
 {
     h.clock.setNow(local(2003, 6, 9, 23, 59, 59, 730));
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     const auto *tmr = child<QTimer>(window, "tmr");
     const auto secondsShown = [&] { return text(window, "lblSec").section(u' ', 0, 0).toInt(); };
     int shown = secondsShown();
@@ -329,7 +329,7 @@ void tst_frmMain::refreshesLandJustAfterEachWholeSecond()
 void tst_frmMain::earlyTickWaitsForTheSecondBoundary()
 {
     h.clock.setNow(local(2003, 6, 9, 23, 59, 59, 500));
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     h.clock.setNow(local(2003, 6, 9, 23, 59, 59, 996));
     tick(window, "tmr");
     QCOMPARE(text(window, "lblSec"), u"28801 Sec."_s);
@@ -338,7 +338,7 @@ void tst_frmMain::earlyTickWaitsForTheSecondBoundary()
 
 void tst_frmMain::autoCloseClearedThenCheckedAgainRestartsItsFullPeriod()
 {
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *chkClose = child<QCheckBox>(window, "chkClose");
@@ -359,7 +359,7 @@ void tst_frmMain::autoCloseClearedThenCheckedAgainRestartsItsFullPeriod()
 
 void tst_frmMain::autoCloseTickClosesTheWindowAndStopsBothTimers()
 {
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     QSignalSpy settingsRequested(&window, &frmMain::settingsRequested);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -372,7 +372,7 @@ void tst_frmMain::autoCloseTickClosesTheWindowAndStopsBothTimers()
 
 void tst_frmMain::settingsButtonClosesTheWindowBeforeOpeningSettings()
 {
-    frmMain window(h.store, h.clock, h.pictures);
+    frmMain window(h.events, h.clock, h.pictures);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QSignalSpy settingsRequested(&window, &frmMain::settingsRequested);
@@ -404,7 +404,7 @@ void tst_frmMain::wallpaperMarkerIsComparedCaseSensitively()
 {
     QFETCH(QString, setting);
     QFETCH(QStringList, pathsRead);
-    h.store.WallpaperPath = setting;
+    h.events.WallpaperPath = setting;
     const QImage shown = openAndGrab();
     QCOMPARE(h.pictures.paths, pathsRead);
     const QImage builtIn(QStringLiteral(QUORVANE_RESOURCES "/wallpaper.jpg"));
@@ -434,7 +434,7 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne_data()
 void tst_frmMain::unusablePictureKeepsTheBuiltInOne()
 {
     QFETCH(QString, path);
-    h.store.WallpaperPath = path;
+    h.events.WallpaperPath = path;
     const QImage shown = openAndGrab();
     QCOMPARE(h.pictures.paths, QStringList {path});
     const QImage builtIn(QStringLiteral(QUORVANE_RESOURCES "/wallpaper.jpg"));
@@ -444,13 +444,13 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne()
 
 void tst_frmMain::pictureIsDrawnAtItsOwnSizeFromTheTopLeft()
 {
-    h.store.WallpaperPath = writeImage(u"small.bmp"_s, {100, 50}, Qt::green);
+    h.events.WallpaperPath = writeImage(u"small.bmp"_s, {100, 50}, Qt::green);
     const QImage small = openAndGrab();
     QCOMPARE(small.pixelColor(LeftMargin), QColor(Qt::green));
     QCOMPARE(small.pixelColor(BetweenLines), QColor(Qt::black));
     QCOMPARE(small.pixelColor(5, 64), QColor(Qt::black));
 
-    h.store.WallpaperPath = writeImage(u"large.bmp"_s, {1000, 800}, Qt::green);
+    h.events.WallpaperPath = writeImage(u"large.bmp"_s, {1000, 800}, Qt::green);
     const QImage large = openAndGrab();
     QCOMPARE(large.size(), QSize(385, 294));
     QCOMPARE(large.pixelColor(LeftMargin), QColor(Qt::green));
@@ -501,7 +501,7 @@ void tst_frmMain::photoOfAnySizeShowsItsTopLeftPartInBoundedMemory()
         painter.end();
         QVERIFY(image.save(photo, "JPEG", 90));
     }
-    h.store.WallpaperPath = photo;
+    h.events.WallpaperPath = photo;
     const QImage shown = openAndGrab();
     QVERIFY2(near(shown.pixelColor(LeftMargin), Qt::green),
         qPrintable(shown.pixelColor(LeftMargin).name()));
@@ -516,7 +516,7 @@ void tst_frmMain::photoOfAnySizeShowsItsTopLeftPartInBoundedMemory()
     QVERIFY2(read.growthKiB < 32L * 1024, qPrintable(read.output));
 
     // A baseline JPEG declaring the decoder's largest size is read in its top strip only.
-    h.store.WallpaperPath = writeFile(u"wide.jpg"_s, jpegDeclaring(false, 65000, 65000));
+    h.events.WallpaperPath = writeFile(u"wide.jpg"_s, jpegDeclaring(false, 65000, 65000));
     const QImage strip = openAndGrab();
     QVERIFY(near(strip.pixelColor(LeftMargin), Qt::gray));
 }
@@ -527,8 +527,8 @@ void tst_frmMain::whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper()
     QImage picture(WallpaperShownSize, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QVERIFY(picture.save(white, "BMP"));
-    h.store.WallpaperPath = white;
-    frmMain window(h.store, h.clock, h.pictures);
+    h.events.WallpaperPath = white;
+    frmMain window(h.events, h.clock, h.pictures);
     QVERIFY(!text(window, "lblSec").isEmpty());
     const QImage shown = window.grab().toImage();
     for (const char *name : {"lblDays", "lblHours", "lblMin", "lblSec", "lblMs"}) {

@@ -1,5 +1,5 @@
-#include "host/QtFileDialog.h"
-#include "host/QtMessageBox.h"
+#include "gui/host/QtFileDialog.h"
+#include "gui/host/QtMessageBox.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "settings/frmConfig.h"
+#include "gui/settingsdialog/frmConfig.h"
 
 #include "TestFiles.h"
 #include "WindowHarness.h"
@@ -105,7 +105,7 @@ private slots:
     void opensOnActiveEventWithFocusInWallpaperGroup()
     {
         h->seed({QStringLiteral("One"), QStringLiteral("Two")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Settings"));
         QCOMPARE(dialog.size(), QSize(353, 351));
@@ -120,7 +120,7 @@ private slots:
 
     void tabOrderAndLabelsFollowTheLayout()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QStringList order;
         QWidget *w = child<QWidget>(dialog, "optWallpaperDefault");
         do {
@@ -142,7 +142,7 @@ private slots:
     void activeOutsideListSelectsNothingAndRemoveDoesNothing()
     {
         h->seed({QStringLiteral("One")}, 5);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(selected(dialog), -1);
         QCOMPARE(text(dialog, "lblDate"), QString());
         click(dialog, "cmdRemove");
@@ -153,14 +153,14 @@ private slots:
     void activeEntryWithoutDescriptionOpensOnBuiltInEvent()
     {
         h->seed({QString()}, 1);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(selected(dialog), 0);
         QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
     }
 
     void dateIsCheckedBeforeDescription()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "cmdAdd");
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), QStringLiteral("2003/12/03 14:00"));
         click(dialog, "cmdAdd");
@@ -185,23 +185,23 @@ private slots:
         QCOMPARE(h->messages.shown.last().text, QStringLiteral("Please enter a description"));
         QCOMPARE(h->messages.shown.last().style, MessageBox::Exclamation);
         QCOMPARE(h->messages.shown.last().title, QStringLiteral("Quorvane"));
-        QCOMPARE(h->store.EventDates.size(), 1);
+        QCOMPARE(h->events.EventDates.size(), 1);
     }
 
     void addAppendsSelectsAndEmptiesTextBoxes()
     {
         h->seed({QStringLiteral("One")}, 0);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         addEvent(dialog, QStringLiteral(" "), QStringLiteral("2004-02-29 23:59"));
         QVERIFY(h->messages.shown.isEmpty());
-        QCOMPARE(h->store.EventDates.last(), QStringLiteral("2004-02-29 23:59"));
-        QCOMPARE(h->store.EventDescriptions.last(), QStringLiteral(" "));
+        QCOMPARE(h->events.EventDates.last(), QStringLiteral("2004-02-29 23:59"));
+        QCOMPARE(h->events.EventDescriptions.last(), QStringLiteral(" "));
         QCOMPARE(items(dialog).last(), QStringLiteral(" "));
         QCOMPARE(selected(dialog), 2);
         QCOMPARE(text(dialog, "lblDate"), QStringLiteral("2004-02-29 23:59"));
         QCOMPARE(text(dialog, "txtDate"), QString());
         QCOMPARE(text(dialog, "txtDescription"), QString());
-        QCOMPARE(h->store.ActiveEvent, 0);
+        QCOMPARE(h->events.ActiveEvent, 0);
     }
 
     void dateNamingNoRealMomentIsRefusedWithWhatIsWrong_data()
@@ -228,14 +228,14 @@ private slots:
     {
         QFETCH(QString, date);
         QFETCH(QString, reason);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         addEvent(dialog, QStringLiteral("Trip"), date);
         QCOMPARE(h->messages.shown.size(), 1);
         QCOMPARE(h->messages.shown.first().text,
             reason + QStringLiteral("\r\n\r\nPlease enter a date that exists."));
         QCOMPARE(h->messages.shown.first().title, QStringLiteral("Invalid date"));
         QCOMPARE(h->messages.shown.first().style, MessageBox::Stop);
-        QCOMPARE(h->store.EventDates.size(), 1);
+        QCOMPARE(h->events.EventDates.size(), 1);
         QCOMPARE(items(dialog).size(), 1);
         QCOMPARE(text(dialog, "txtDate"), date);
         QCOMPARE(text(dialog, "txtDescription"), QStringLiteral("Trip"));
@@ -243,7 +243,7 @@ private slots:
 
     void pastedLineBreaksAndTabsAreAddedAsBlanks()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         dialog.show();
         auto *description = child<QLineEdit>(dialog, "txtDescription");
         QApplication::clipboard()->setText(QStringLiteral("Trip\r\n\r\nto\tOslo \u2029\v"));
@@ -251,14 +251,14 @@ private slots:
         QTest::keySequence(description, QKeySequence::Paste);
         QVERIFY(description->text().contains(QLatin1Char('\n')));
         addEvent(dialog, QString(), QStringLiteral("2030-01-19 01:15"));
-        QCOMPARE(h->store.EventDescriptions.last(), QStringLiteral("Trip to Oslo  "));
+        QCOMPARE(h->events.EventDescriptions.last(), QStringLiteral("Trip to Oslo  "));
         QCOMPARE(items(dialog).last(), QStringLiteral("Trip to Oslo  "));
         QApplication::clipboard()->clear();
     }
 
     void enterAddsAndEscapeDoesNothing()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         dialog.show();
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Trip"));
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDate"), QStringLiteral("2004-01-19 01:15"));
@@ -273,11 +273,11 @@ private slots:
         h->seed(
             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
             3);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "cmdRemove");
         QCOMPARE(items(dialog).at(3), QStringLiteral("C [to be removed]"));
-        QCOMPARE(h->store.EventDates.at(3), QStringLiteral("* deleted *"));
-        QCOMPARE(h->store.EventDescriptions.at(3), QString());
+        QCOMPARE(h->events.EventDates.at(3), QStringLiteral("* deleted *"));
+        QCOMPARE(h->events.EventDescriptions.at(3), QString());
         QCOMPARE(selected(dialog), 2);
         click(dialog, "cmdRemove");
         QCOMPARE(selected(dialog), 1);
@@ -293,33 +293,33 @@ private slots:
 
     void builtInEventCannotBeRemoved()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "cmdRemove");
         QCOMPARE(h->messages.shown.size(), 1);
         QCOMPARE(h->messages.shown.first().text, QStringLiteral("This event cannot be removed!"));
         QCOMPARE(h->messages.shown.first().style, MessageBox::Exclamation);
         QCOMPARE(items(dialog), QStringList {QStringLiteral("Quorvane")});
-        QCOMPARE(h->store.EventDescriptions, QStringList {QStringLiteral("Quorvane")});
+        QCOMPARE(h->events.EventDescriptions, QStringList {QStringLiteral("Quorvane")});
     }
 
     void builtInEventCannotBeRemovedBesideOtherEvents()
     {
         h->seed({QStringLiteral("A"), QStringLiteral("B")}, 0);
-        const QStringList before = h->store.EventDescriptions;
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        const QStringList before = h->events.EventDescriptions;
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(selected(dialog), 0);
         click(dialog, "cmdRemove");
         QCOMPARE(h->messages.shown.size(), 1);
         QCOMPARE(h->messages.shown.first().text, QStringLiteral("This event cannot be removed!"));
         QCOMPARE(items(dialog), before);
-        QCOMPARE(h->store.EventDescriptions, before);
+        QCOMPARE(h->events.EventDescriptions, before);
         QCOMPARE(selected(dialog), 0);
     }
 
     void okAsksBeforeReplacingAFileChangedElsewhere()
     {
         h->seed({QStringLiteral("Mine")}, 1);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         // Another program saves after the dialog's settings were read.
@@ -350,9 +350,9 @@ private slots:
     {
         h->seed({QStringLiteral("Mine")}, 1);
         for (int visit = 0; visit < 2; ++visit) {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
             click(dialog, "cmdOk");
-            LoadSettings(h->store, h->settings);
+            LoadSettings(h->events, h->settings);
         }
         QVERIFY(h->messages.shown.isEmpty());
     }
@@ -362,8 +362,8 @@ private slots:
         const QString huge(4 << 20, u'x');
         const QString shown = QString(200, u'x') + QChar(0x2026);
         h->seed({huge, QStringLiteral("B")}, 1);
-        h->store.EventDates[2] = QString(1000, u'9');
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        h->events.EventDates[2] = QString(1000, u'9');
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(items(dialog).at(1), shown);
         child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(2);
         QCOMPARE(text(dialog, "lblDate"), QString(200, u'9') + QChar(0x2026));
@@ -373,10 +373,10 @@ private slots:
         click(dialog, "cmdRemove");
         click(dialog, "cmdCancel");
         QCOMPARE(items(dialog).at(1), shown);
-        QCOMPARE(h->store.EventDescriptions.at(1), huge);
+        QCOMPARE(h->events.EventDescriptions.at(1), huge);
 
-        h->store.EventDates[2] = WindowHarness::dateOf(2);
-        frmConfig again(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        h->events.EventDates[2] = WindowHarness::dateOf(2);
+        frmConfig again(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         click(again, "cmdOk");
         QVERIFY(h->onDisk().contains(QStringLiteral("t1=") + huge));
     }
@@ -384,7 +384,7 @@ private slots:
     void removedEventsCannotBeLandedOnByKeyboardOrMouse()
     {
         h->seed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QString()}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *combo = child<QComboBox>(dialog, "cboEvents");
@@ -421,7 +421,7 @@ private slots:
 
         // Cancel makes it selectable again for the next visit.
         click(dialog, "cmdCancel");
-        frmConfig next(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig next(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         auto *nextCombo = child<QComboBox>(next, "cboEvents");
         nextCombo->setCurrentIndex(1);
         QTest::keyClick(nextCombo, Qt::Key_Down);
@@ -437,21 +437,21 @@ private slots:
         };
         // A thousand entries, the built-in event's included, keep the style's own list.
         for (int n = 1; n <= 999; ++n) {
-            h->store.appendEvent(
+            h->events.appendEvent(
                 QStringLiteral("2030-01-01 10:00"), QStringLiteral("Event %1").arg(n));
         }
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
             const auto *combo = child<QComboBox>(dialog, "cboEvents");
             QCOMPARE(popupHint(combo), popupHint(new QComboBox(&dialog)));
         }
         // One more, and the list drops down with rows of one height; what can be picked, by
         // mouse or by keys, stays the same.
         for (int n = 1000; n <= 1200; ++n) {
-            h->store.appendEvent(
+            h->events.appendEvent(
                 QStringLiteral("2030-01-01 10:00"), QStringLiteral("Event %1").arg(n));
         }
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *combo = child<QComboBox>(dialog, "cboEvents");
@@ -486,11 +486,11 @@ private slots:
     void addAfterRemoveKeepsItemIndexEqualToListIndex()
     {
         h->seed({QStringLiteral("A"), QStringLiteral("B")}, 2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "cmdRemove");
         addEvent(dialog, QStringLiteral("New"), QStringLiteral("2005-05-05 05:05"));
         QCOMPARE(selected(dialog), 3);
-        QCOMPARE(h->store.EventDescriptions.at(3), QStringLiteral("New"));
+        QCOMPARE(h->events.EventDescriptions.at(3), QStringLiteral("New"));
         QCOMPARE(items(dialog).at(2), QStringLiteral("B [to be removed]"));
     }
 
@@ -499,7 +499,7 @@ private slots:
         // Whoever listens opens the next window: by then this one must be gone.
         bool shownWhenAnnounced = false;
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
             QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
             connect(&dialog, &frmConfig::dialogFinished, this,
                 [&] { shownWhenAnnounced = shownWhenAnnounced || anyWindowShown(); });
@@ -511,7 +511,7 @@ private slots:
         }
         QVERIFY(!QFile::exists(h->file));
 
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         connect(&dialog, &frmConfig::dialogFinished, this,
             [&] { shownWhenAnnounced = shownWhenAnnounced || anyWindowShown(); });
@@ -532,7 +532,7 @@ private slots:
         h->seed(
             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
             2);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         click(dialog, "cmdRemove");
         addEvent(dialog, QStringLiteral("E"), QStringLiteral("2005-05-05 05:05"));
@@ -555,7 +555,7 @@ private slots:
         h->seed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}, 3);
         const QStringList before = h->onDisk();
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
             QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
             click(dialog, "cmdRemove");
             click(dialog, "cmdRemove");
@@ -565,17 +565,17 @@ private slots:
             click(dialog, "cmdCancel");
             QCOMPARE(finishes(finished), QList<bool> {false});
         }
-        QCOMPARE(h->store.EventDescriptions,
+        QCOMPARE(h->events.EventDescriptions,
             (QStringList {QStringLiteral("Quorvane"), QStringLiteral("A"), QStringLiteral("B"),
                 QStringLiteral("C"), QStringLiteral("New")}));
-        QCOMPARE(h->store.EventDates.mid(1, 3),
+        QCOMPARE(h->events.EventDates.mid(1, 3),
             (QStringList {
                 WindowHarness::dateOf(1), WindowHarness::dateOf(2), WindowHarness::dateOf(3)}));
-        QCOMPARE(h->store.countdownIndex(), 3);
+        QCOMPARE(h->events.countdownIndex(), 3);
         QCOMPARE(h->onDisk(), before);
 
         // The next visit shows them unmarked, and its OK (here for the wallpaper) keeps them.
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(items(dialog),
             (QStringList {QStringLiteral("Quorvane"), QStringLiteral("A"), QStringLiteral("B"),
                 QStringLiteral("C"), QStringLiteral("New")}));
@@ -597,7 +597,7 @@ private slots:
     {
         h->seed({QStringLiteral("A")}, 1);
         const QStringList before = h->onDisk();
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
@@ -615,7 +615,7 @@ private slots:
         QCOMPARE(finished.count(), 0);
         QCOMPARE(h->onDisk(), before);
         QCOMPARE(selected(dialog), 2);
-        QCOMPARE(h->store.EventDescriptions.last(), QStringLiteral("Trip"));
+        QCOMPARE(h->events.EventDescriptions.last(), QStringLiteral("Trip"));
 
         click(dialog, "cmdOk");
         QVERIFY(!dialog.isVisible());
@@ -633,8 +633,8 @@ private slots:
             return damaged.readAll();
         }();
         QtSettingsStore settings(h->file);
-        LoadSettings(h->store, settings);
-        frmConfig dialog(h->store, settings, h->messages, h->files, h->login, h->pictures);
+        LoadSettings(h->events, settings);
+        frmConfig dialog(h->events, settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         click(dialog, "cmdOk");
@@ -651,7 +651,7 @@ private slots:
 
     void loginRowLiesBetweenEventsAndButtons()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         const auto geometry = [&](const char *name) { return child(dialog, name)->geometry(); };
         // Everything above keeps its place; OK, Cancel and the static text move down by the row.
         QCOMPARE(geometry("fraMsg1"), QRect(8, 88, 337, 201));
@@ -683,7 +683,7 @@ private slots:
             QVERIFY(QDir().mkpath(h->autostart));
             QVERIFY(TestFiles::writeAll(h->loginEntry, entry));
         }
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(child<QCheckBox>(dialog, "chkLogin")->isChecked(), checked);
 
         // OK with the box as it was leaves the entry byte for byte.
@@ -696,7 +696,7 @@ private slots:
     void okWritesOrRemovesTheLoginEntry()
     {
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
             dialog.show();
             click(dialog, "chkLogin");
             click(dialog, "cmdOk");
@@ -705,7 +705,7 @@ private slots:
         QVERIFY(QFile::exists(h->file));
         QVERIFY(TestFiles::readAll(h->loginEntry).contains("\nExec=/usr/bin/quorvane\n"));
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
             dialog.show();
             QVERIFY(child<QCheckBox>(dialog, "chkLogin")->isChecked());
             click(dialog, "chkLogin");
@@ -719,7 +719,7 @@ private slots:
     void cancelAndCloseLeaveTheLoginEntryAlone()
     {
         for (const bool cancel : {true, false}) {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
             dialog.show();
             click(dialog, "chkLogin");
             if (cancel) {
@@ -750,7 +750,7 @@ private slots:
         } else {
             QVERIFY(TestFiles::writeAll(h->autostart, "in the way"));
         }
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
@@ -783,7 +783,7 @@ private slots:
 
     void titleBarCloseAnnouncesNothing()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
@@ -806,7 +806,7 @@ private slots:
         QFETCH(QString, wallpaper);
         QFETCH(bool, isDefault);
         h->seed({}, 0, wallpaper);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QCOMPARE(child<QRadioButton>(dialog, "optWallpaperDefault")->isChecked(), isDefault);
         QCOMPARE(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked(), !isDefault);
         QCOMPARE(text(dialog, "txtWallpaper"), wallpaper);
@@ -823,7 +823,7 @@ private slots:
     void anyMouseButtonOnCustomOpensFileDialog()
     {
         QFETCH(Qt::MouseButton, button);
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         const QString sea = writePicture(*h, QStringLiteral("sea.jpg"));
         h->files.answerWithFile(sea);
         click(dialog, "optWallpaperCustom", button);
@@ -841,7 +841,7 @@ private slots:
 
     void cancelledFileDialogLeavesMarkerUnderCustom()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "optWallpaperCustom");
         QVERIFY(child<QRadioButton>(dialog, "optWallpaperCustom")->isChecked());
         QCOMPARE(text(dialog, "txtWallpaper"), DefaultWallpaperMarker());
@@ -851,7 +851,7 @@ private slots:
     void failingFileDialogShowsErrorWithNumber()
     {
         h->seed({}, 0, QStringLiteral("/pictures/old.bmp"));
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         h->files.answerWithFailure(20476, QStringLiteral("The file name is too long."));
         click(dialog, "optWallpaperCustom");
         QCOMPARE(h->messages.shown.size(), 1);
@@ -876,7 +876,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(ownHome + QStringLiteral("/.config")));
         {
             frmConfig noPictures(
-                h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+                h->events, h->settings, h->messages, h->files, h->login, h->pictures);
             click(noPictures, "optWallpaperCustom");
         }
         const QString pictures = ownHome + QStringLiteral("/Pictures");
@@ -884,14 +884,14 @@ private slots:
 
         const QString sea = writePicture(*h, QStringLiteral("sea.jpg"));
         {
-            frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+            frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
             h->files.answerWithFile(sea);
             click(dialog, "optWallpaperCustom");
             click(dialog, "optWallpaperDefault");
             QCOMPARE(text(dialog, "txtWallpaper"), DefaultWallpaperMarker());
             click(dialog, "optWallpaperCustom");
         }
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         click(dialog, "optWallpaperCustom");
         QCOMPARE(h->files.requests.size(), 4);
         QCOMPARE(h->files.requests.at(0).initialFile, QString());
@@ -912,7 +912,7 @@ private slots:
         const QByteArray photo = TestFiles::readAll(writePicture(*h, QStringLiteral("whole.jpg")));
         QVERIFY(
             TestFiles::writeAll(h->dir.filePath(QStringLiteral("damaged.jpg")), photo.left(40)));
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         for (const char *name : {"notes.jpg", "damaged.jpg"}) {
             const QString path = h->dir.filePath(QLatin1String(name));
             h->files.answerWithFile(path);
@@ -936,7 +936,7 @@ private slots:
 
     void keyboardOpensFileDialogOnlyOnSpace()
     {
-        frmConfig dialog(h->store, h->settings, h->messages, h->files, h->login, h->pictures);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
