@@ -8,8 +8,6 @@ packages=(
     xvfb xauth x11-utils xdotool imagemagick libx11-dev
     # The display check at start-up connects through libxcb, as Qt's X11 platform does.
     libxcb1-dev
-    # The program reads the font configuration early, through fontconfig, as Qt does.
-    libfontconfig-dev
     # Fallbacks for the windows' fonts: DejaVu Sans for Verdana; Liberation Sans, as wide as
     # Arial, for Tahoma (DejaVu Sans is too wide for the settings dialog's option buttons).
     fonts-dejavu-core fonts-liberation2 tzdata

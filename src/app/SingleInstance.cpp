@@ -1,13 +1,17 @@
 #include "app/SingleInstance.h"
 
-#include "app/LocalChannel.h"
-
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #ifdef Q_OS_UNIX
+#include <sys/socket.h>
 #include <unistd.h>
 #endif
 
@@ -18,6 +22,7 @@ const QByteArray Answer = QByteArrayLiteral("ok\n");
 // A request is one short line; anything longer is not one of ours.
 constexpr qint64 MaxRequest = 256;
 constexpr int ConnectMs = 500;
+// How long a start waits for its answer, and a client may take to send its line.
 constexpr int AnswerMs = 3000;
 // How long a start waits for a program that holds the claim to answer, in tries of 100 ms.
 constexpr int ClaimTries = 50;
@@ -31,13 +36,41 @@ QString userTag()
 #endif
 }
 
+// Whether the other end of a local connection runs as this user. The socket is closed to others,
+// but in a temporary folder that all share, its permissions are not all there is to it.
+bool peerIsThisUser(qintptr descriptor)
+{
+#if defined(SO_PEERCRED)
+    ucred peer {};
+    socklen_t size = sizeof(peer);
+    return ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
+        && peer.uid == ::geteuid();
+#elif defined(Q_OS_UNIX)
+    uid_t uid = 0;
+    gid_t gid = 0;
+    return ::getpeereid(int(descriptor), &uid, &gid) == 0 && uid == ::geteuid();
+#else
+    Q_UNUSED(descriptor);
+    return true; // a named pipe, which UserAccessOption opens to this user only
+#endif
+}
+
+void drop(QLocalSocket *client)
+{
+    client->abort();
+    client->deleteLater();
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &name, QObject *parent)
     : QObject(parent)
     , m_name(name)
-    , m_lock(std::make_unique<LocalLock>(name + QStringLiteral(".lock")))
-{ }
+    , m_lock(name + QStringLiteral(".lock"))
+{
+    // Only a lock whose program has ended is taken over, however old.
+    m_lock.setStaleLockTime(0);
+}
 
 SingleInstance::~SingleInstance()
 {
@@ -93,30 +126,90 @@ std::optional<StartOptions> SingleInstance::readRequest(const QByteArray &line)
 SingleInstance::Outcome SingleInstance::claim(const StartOptions &options)
 {
     for (int attempt = 0; attempt < ClaimTries; ++attempt) {
-        const LocalLock::State lock = m_lock->tryLock();
-        if (lock == LocalLock::State::Taken) {
-            // The lock is ours, so a socket left there belongs to a program that has ended.
-            m_server = new LocalServer(
-                [this](const QByteArray &line) -> std::optional<QByteArray> {
-                    const std::optional<StartOptions> asked = readRequest(line);
-                    if (!asked) {
-                        return std::nullopt;
-                    }
-                    // Answered only once the running program has acted on it.
-                    emit handOver(*asked);
-                    return Answer;
-                },
-                MaxRequest, this);
-            return m_server->listen(m_name) ? Outcome::Running : Outcome::Alone;
+        if (m_lock.tryLock(0)) {
+            return listen() ? Outcome::Running : Outcome::Alone;
         }
-        if (lock == LocalLock::State::Impossible) {
+        if (m_lock.error() != QLockFile::LockFailedError) {
             return Outcome::Alone; // no lock can be made there (a missing runtime folder, say)
         }
-        if (LocalRequest(m_name, request(options), ConnectMs, AnswerMs, Answer.size()) == Answer) {
+        if (sendRequest(options)) {
             return Outcome::HandedOver;
         }
-        // The holder may be between taking the lock and listening, or ending.
-        QThread::msleep(100);
+        // tryLock takes over the lock of a program that has ended by its process id; one that
+        // ended before it wrote that, or whose id is someone else's now, goes here: only a
+        // lock file that no running program holds can be removed. Otherwise the holder may be
+        // between taking the lock and listening, or ending.
+        if (!m_lock.removeStaleLockFile()) {
+            QThread::msleep(100);
+        }
     }
     return Outcome::Alone;
+}
+
+bool SingleInstance::listen()
+{
+    // The lock is ours, so a socket left there belongs to a program that has ended.
+    QLocalServer::removeServer(m_name);
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptClients);
+    return m_server->listen(m_name);
+}
+
+bool SingleInstance::sendRequest(const StartOptions &options) const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    if (!socket.waitForConnected(ConnectMs) || !peerIsThisUser(socket.socketDescriptor())) {
+        return false;
+    }
+    socket.write(request(options));
+    const QDeadlineTimer deadline(AnswerMs);
+    while (!socket.canReadLine()) {
+        if (socket.bytesAvailable() >= Answer.size()
+            || !socket.waitForReadyRead(int(deadline.remainingTime()))) {
+            return false;
+        }
+    }
+    return socket.readLine(Answer.size() + 1) == Answer;
+}
+
+void SingleInstance::acceptClients()
+{
+    while (QLocalSocket *client = m_server->nextPendingConnection()) {
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        if (!peerIsThisUser(client->socketDescriptor())) {
+            drop(client);
+            continue;
+        }
+        // A client that streams fills no memory, and one that never ends its line is dropped.
+        client->setReadBufferSize(MaxRequest + 1);
+        QTimer::singleShot(AnswerMs, client, [client] { drop(client); });
+        connect(client, &QLocalSocket::readyRead, this, [this, client] { readClient(client); });
+    }
+}
+
+void SingleInstance::readClient(QLocalSocket *client)
+{
+    if (!client->canReadLine()) {
+        if (client->bytesAvailable() > MaxRequest) {
+            drop(client);
+        }
+        return;
+    }
+    const QByteArray line = client->readLine(MaxRequest + 1);
+    const std::optional<StartOptions> asked
+        = line.endsWith('\n') ? readRequest(line) : std::nullopt;
+    if (!asked) {
+        drop(client);
+        return;
+    }
+    // Served once, whatever the windows do meanwhile; answered only once acted on.
+    disconnect(client, &QLocalSocket::readyRead, this, nullptr);
+    const QPointer<QLocalSocket> alive(client);
+    emit handOver(*asked);
+    if (alive) {
+        client->write(Answer);
+        client->disconnectFromServer();
+    }
 }

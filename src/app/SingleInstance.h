@@ -2,18 +2,18 @@
 
 #include "core/commandline/StartOptions.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
-#include <memory>
 #include <optional>
 
-class LocalLock;
-class LocalServer;
+class QLocalServer;
+class QLocalSocket;
 
-// One running program per user and settings file: the first start listens on a local socket,
-// a later one hands its start options over to it and ends, so that two programs never edit
-// the same settings at once.
+// One running program per user and settings file: the first start holds a lock file and listens
+// on a local socket beside it, a later one hands its start options over to it and ends, so that
+// two programs never edit the same settings at once.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
         Alone, // another one holds the claim but does not answer; this one runs without it
     };
 
-    // name: the socket's full path (see defaultName).
+    // name: the socket's full path (see defaultName); the lock file is beside it.
     explicit SingleInstance(const QString &name, QObject *parent = nullptr);
     ~SingleInstance() override;
 
@@ -45,7 +45,12 @@ signals:
     void handOver(const StartOptions &options);
 
 private:
+    bool listen();
+    bool sendRequest(const StartOptions &options) const;
+    void acceptClients();
+    void readClient(QLocalSocket *client);
+
     QString m_name;
-    std::unique_ptr<LocalLock> m_lock;
-    LocalServer *m_server = nullptr;
+    QLockFile m_lock;
+    QLocalServer *m_server = nullptr;
 };

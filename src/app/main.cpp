@@ -1,5 +1,4 @@
 #include "app/DisplayGuard.h"
-#include "app/FontWarmUp.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
 #include "core/commandline/CommandLine.h"
@@ -27,8 +26,6 @@ int main(int argc, char *argv[])
         std::fputs(command.err.toLocal8Bit().constData(), stderr);
         return *command.exitCode;
     }
-    // Runs beside the connection to the display and the building of the window.
-    FontWarmUp fonts;
     // Where no display can be reached, one line and status 1 instead of the toolkit's abort.
     DisplayGuard displayGuard(command.platform, command.display);
     QApplication app(argc, argv);
@@ -57,9 +54,6 @@ int main(int argc, char *argv[])
         events, HostServices {*settings, clock, messages, fileDialog, pictures, *login});
     QObject::connect(&instance, &SingleInstance::handOver, &instance,
         [&session](const StartOptions &options) { session.handOver(options); });
-    // The window's first font is made in start(): were the configuration still loading, the
-    // toolkit would load it a second time beside it.
-    fonts.wait();
     session.start(command.options);
     return QApplication::exec();
 }
