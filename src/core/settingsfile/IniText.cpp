@@ -1,5 +1,7 @@
 #include "core/settingsfile/IniText.h"
 
+#include "core/settingsfile/QSettingsEscaping.h"
+
 #include <QStringDecoder>
 
 #include <QMap>
@@ -109,65 +111,12 @@ bool isUtf8(QByteArrayView bytes)
     return !decoder.hasError();
 }
 
-bool isHexDigit(QChar c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-// Text that QSettings writes and reads as it is: nothing to quote, escape or mark.
-bool isPlain(const QString &text)
-{
-    return !text.startsWith(u'@') && !text.startsWith(u' ') && !text.endsWith(u' ')
-        && std::none_of(text.cbegin(), text.cend(), [](QChar c) {
-               return c.unicode() < 0x20 || c == u'"' || c == u'\\' || c == u',' || c == u';'
-                   || c == u'=';
-           });
-}
-
-// The control characters QSettings escapes by letter, and their letters.
-constexpr QStringView Controls = u"\a\b\f\n\r\t\v";
-constexpr QStringView ControlLetters = u"abfnrtv";
-
-// QSettings' reading of a string it wrote: quotes, escapes and '@' marks undone. Text that
-// QSettings cannot have written comes out as something valueOf turns away.
-QString unescaped(QStringView text)
-{
-    if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') {
-        text = text.sliced(1, text.size() - 2);
-    }
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        QChar c = text[i];
-        if (c == u'\\' && i + 1 < text.size()) {
-            c = text[++i];
-            const qsizetype letter = ControlLetters.indexOf(c);
-            if (letter >= 0) {
-                c = Controls[letter];
-            } else if (c == u'0') {
-                c = QChar::Null;
-            } else if (c == u'x') { // as many hex digits as follow, as QSettings reads them
-                const qsizetype from = i + 1;
-                while (i + 1 < text.size() && isHexDigit(text[i + 1])) {
-                    ++i;
-                }
-                c = QChar(char16_t(text.sliced(from, i + 1 - from).toUInt(nullptr, 16)));
-            }
-        }
-        out += c;
-    }
-    if (out.startsWith(u"@String(") && out.endsWith(u')')) {
-        return out.sliced(8, out.size() - 9);
-    }
-    return out.startsWith(u"@@") ? out.sliced(1) : out;
-}
-
 // Appends key=value as QSettings writes the value.
 void appendKeyLine(QByteArray &out, const QString &key, const QString &value)
 {
     out += key.toUtf8();
     out += '=';
-    out += IniText::escaped(value).toUtf8();
+    out += QSettingsEscaping::escaped(value).toUtf8();
     out += '\n';
 }
 
@@ -178,7 +127,7 @@ bool writesAs(QByteArrayView whole, const Line &line, const QString &value)
     const qsizetype name = line.name.size();
     return line.name.data() == whole.data() && whole.size() == name + line.value.size() + 2
         && whole[name] == '=' && whole.back() == '\n'
-        && QAnyStringView::equal(QUtf8StringView(line.value), IniText::escaped(value));
+        && QAnyStringView::equal(QUtf8StringView(line.value), QSettingsEscaping::escaped(value));
 }
 
 } // namespace
@@ -222,53 +171,14 @@ const IniText::Span *IniText::find(const QString &section, const QString &key) c
     return it == m_values.cend() ? nullptr : &*it;
 }
 
-QString IniText::escaped(const QString &value)
-{
-    // As QSettings writes a string: one holding NUL is wrapped in @String(...), else a leading
-    // '@' is doubled; '"', '\' and control characters are escaped (a hex digit right after a
-    // numeric escape too, as it would read as part of it), and the whole is quoted when it
-    // holds ',', ';' or '=' or begins or ends with a blank.
-    if (isPlain(value)) {
-        return value;
-    }
-    const QString text = value.contains(QChar::Null) ? QStringLiteral("@String(%1)").arg(value)
-        : value.startsWith(u'@')                     ? u'@' + value
-                                                     : value;
-    QString out;
-    bool number = false; // the last character was written as a number
-    for (const QChar c : text) {
-        const qsizetype letter = Controls.indexOf(c);
-        number = (c.unicode() < 0x20 && letter < 0) || (number && isHexDigit(c));
-        if (number) {
-            out += c == QChar::Null ? QStringLiteral("\\0")
-                                    : QStringLiteral("\\x") + QString::number(c.unicode(), 16);
-            continue;
-        }
-        if (letter >= 0 || c == u'"' || c == u'\\') {
-            out += u'\\';
-        }
-        out += letter >= 0 ? ControlLetters[letter] : c;
-    }
-    const bool quoted = text.contains(u',') || text.contains(u';') || text.contains(u'=');
-    return quoted || out.startsWith(u' ') || out.endsWith(u' ') ? u'"' + out + u'"' : out;
-}
-
-QString IniText::valueOf(const QString &raw)
-{
-    if (isPlain(raw)) {
-        return raw;
-    }
-    const QString value = unescaped(raw);
-    return escaped(value) == raw ? value : raw;
-}
-
 std::optional<QString> IniText::value(const QString &section, const QString &key) const
 {
     const Span *found = find(section, key);
     if (!found) {
         return std::nullopt;
     }
-    return valueOf(QString::fromUtf8(QByteArrayView(m_bytes).sliced(found->start, found->size)));
+    return QSettingsEscaping::valueOf(
+        QString::fromUtf8(QByteArrayView(m_bytes).sliced(found->start, found->size)));
 }
 
 void IniText::forEachKey(
@@ -327,7 +237,7 @@ QByteArray IniText::rewritten(const Changes &changes) const
             // Also rewritten where QSettings would read the next lines into it.
             if (change || m_damaged || continuesOnNextLine(line.text)) {
                 const std::optional<QString> value
-                    = change ? *change : valueOf(QString::fromUtf8(line.value));
+                    = change ? *change : QSettingsEscaping::valueOf(QString::fromUtf8(line.value));
                 // Only the last line that sets the key counts; the others go.
                 if (value && last->line == line.start) {
                     if (!m_damaged && writesAs(asItIs, line, *value)) {
@@ -341,7 +251,8 @@ QByteArray IniText::rewritten(const Changes &changes) const
             }
         } else if (line.kind == Line::Nameless && !m_damaged && continuesOnNextLine(line.text)) {
             // Kept, but so that QSettings no longer reads the next lines into it.
-            appendKeyLine(out, QString(), valueOf(QString::fromUtf8(line.value)));
+            appendKeyLine(
+                out, QString(), QSettingsEscaping::valueOf(QString::fromUtf8(line.value)));
         } else if (!m_damaged) {
             out += asItIs;
         }

@@ -20,12 +20,6 @@ public:
 
     explicit IniText(QByteArray bytes = QByteArray());
 
-    // The text QSettings writes for a string value (quoted and escaped as it does).
-    static QString escaped(const QString &value);
-    // The value stored as raw: v where raw is exactly what QSettings writes for v, otherwise
-    // raw itself, so that hand-written text such as a,b or C:\new.jpg is taken as typed.
-    static QString valueOf(const QString &raw);
-
     const QByteArray &bytes() const { return m_bytes; }
     // True when the file cannot have been written completely by QSettings: it holds NUL bytes,
     // text that is not UTF-8 or a line that is neither a ';' comment, a [section] nor
