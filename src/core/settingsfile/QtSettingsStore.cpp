@@ -231,34 +231,31 @@ bool QtSettingsStore::contains(const QString &section, const QString &key) const
                     : m_file.value(section, key).has_value();
 }
 
-void QtSettingsStore::forEachKey(
-    const QString &section, const std::function<void(const QString &key)> &visit) const
+QStringList QtSettingsStore::storedKeys(const QString &section) const
 {
-    const auto unlessStaged = [&](const QString &key) {
-        if (!m_pending.contains({section, key})) {
-            visit(key);
-        }
-    };
-    if (m_native) {
-        m_native->beginGroup(section);
-        const QStringList keys = m_native->childKeys();
-        m_native->endGroup();
-        for (const QString &key : keys) {
-            unlessStaged(key);
-        }
-    } else {
-        m_file.forEachKey(section, unlessStaged);
+    if (!m_native) {
+        return m_file.keys(section);
     }
-    QStringList staged; // in the order of their names, as the file's keys come
+    m_native->beginGroup(section);
+    QStringList keys = m_native->childKeys();
+    m_native->endGroup();
+    return keys;
+}
+
+QStringList QtSettingsStore::keys(const QString &section) const
+{
+    QStringList out;
+    for (const QString &key : storedKeys(section)) {
+        if (!m_pending.contains({section, key})) {
+            out.append(key);
+        }
+    }
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
         if (it.key().first == section && it->has_value()) {
-            staged.append(it.key().second);
+            out.append(it.key().second);
         }
     }
-    staged.sort();
-    for (const QString &key : std::as_const(staged)) {
-        visit(key);
-    }
+    return out;
 }
 
 bool QtSettingsStore::changedElsewhere() const
@@ -295,27 +292,20 @@ SaveResult QtSettingsStore::commit()
     return result;
 }
 
-void QtSettingsStore::stageStaleRemovals(const KeySource &keysOf)
+void QtSettingsStore::stageStaleRemovals()
 {
     for (const StaleRule &rule : std::as_const(m_staleRules)) {
-        keysOf(rule.section, [&](const QString &key) {
+        for (const QString &key : storedKeys(rule.section)) {
             if (rule.isStale(key) && !m_pending.contains({rule.section, key})) {
                 m_pending.insert({rule.section, key}, std::nullopt);
             }
-        });
+        }
     }
 }
 
 SaveResult QtSettingsStore::commitNative()
 {
-    stageStaleRemovals([this](const QString &section, const auto &visit) {
-        m_native->beginGroup(section);
-        const QStringList keys = m_native->childKeys();
-        m_native->endGroup();
-        for (const QString &key : keys) {
-            visit(key);
-        }
-    });
+    stageStaleRemovals();
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
         const QString key = it.key().first + QLatin1Char('/') + it.key().second;
         if (it->has_value()) {
@@ -372,8 +362,7 @@ SaveResult QtSettingsStore::commitToFile()
     if (*now.bytes != m_file.bytes()) { // as read before: the reading stands
         use(std::move(*now.bytes));
     }
-    stageStaleRemovals(
-        [this](const QString &section, const auto &visit) { m_file.forEachKey(section, visit); });
+    stageStaleRemovals();
     const QByteArray replacement = m_file.rewritten(m_pending);
 
     QString keptCopy;

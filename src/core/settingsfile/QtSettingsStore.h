@@ -36,8 +36,7 @@ public:
     QString get(const QString &section, const QString &key,
         const QString &defaultValue = QString()) const override;
     bool contains(const QString &section, const QString &key) const override;
-    void forEachKey(const QString &section,
-        const std::function<void(const QString &key)> &visit) const override;
+    QStringList keys(const QString &section) const override;
     void save(const QString &section, const QString &key, const QString &value) override;
     void remove(const QString &section, const QString &key) override;
     void removeStale(
@@ -56,10 +55,10 @@ private:
     };
 
     explicit QtSettingsStore(std::unique_ptr<QSettings> native);
+    // The keys the store holds, without the staged changes.
+    QStringList storedKeys(const QString &section) const;
     // Stages the removals the stale rules ask for among the keys the store holds now.
-    using KeySource = std::function<void(
-        const QString &section, const std::function<void(const QString &key)> &visit)>;
-    void stageStaleRemovals(const KeySource &keysOf);
+    void stageStaleRemovals();
     SaveResult commitToFile();
     SaveResult commitNative();
     void use(QByteArray file);
@@ -71,6 +70,6 @@ private:
     QByteArray m_seen;
     std::unique_ptr<QSettings> m_native; // null for an ini file
     IniText m_file; // as last read or written
-    IniText::Changes m_pending;
+    SettingsChanges m_pending;
     QList<StaleRule> m_staleRules;
 };
