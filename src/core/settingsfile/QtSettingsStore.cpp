@@ -1,5 +1,6 @@
 #include "core/settingsfile/QtSettingsStore.h"
 
+#include "core/files/SafeFile.h"
 #include "core/files/UserFolders.h"
 
 #include <QDateTime>
@@ -7,18 +8,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
-#include <filesystem>
-#include <functional>
 #include <optional>
-#include <system_error>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -107,65 +99,6 @@ QString datedCopyName(const QString &target)
         name = stem + QLatin1Char('-') + QString::number(n);
     }
     return name;
-}
-
-bool flushToDisk(int fd)
-{
-#ifdef Q_OS_UNIX
-    return ::fsync(fd) == 0;
-#else
-    Q_UNUSED(fd);
-    return true;
-#endif
-}
-
-// Owner write permission as marked on the file or folder. Checked by mode rather than by
-// access() so that a file the user marked read-only stays untouched even for root.
-bool markedReadOnly(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
-}
-
-// Replaces the file at target with bytes so that a crash leaves the whole old or the whole
-// new file: the new file is written beside the old one (beside a link's target, with the old
-// file's permissions), flushed to disk and renamed over the old one, and the folder is flushed
-// after it so that the rename lasts. On failure the reason is returned and target is as it was.
-QString replaceFile(const QString &target, const QByteArray &bytes)
-{
-    QSaveFile file(target);
-    // Each step is checked before the rename: QSaveFile::commit() renames even when its last
-    // buffered write failed. A short write (a full disk) leaves the file's own error unset, so
-    // the system's reason is taken where there is one.
-    const std::function<bool()> steps[] = {
-        [&] { return file.open(QIODevice::WriteOnly); },
-        [&] { return file.write(bytes) == bytes.size() && file.flush(); },
-        [&] { return flushToDisk(file.handle()); },
-        [&] { return file.commit(); },
-    };
-    for (const std::function<bool()> &step : steps) {
-        errno = 0;
-        if (!step()) {
-            const int systemError = errno;
-            return QStringLiteral("The file %1 could not be replaced: %2")
-                .arg(target, systemError ? qt_error_string(systemError) : file.errorString());
-        }
-    }
-#ifdef Q_OS_UNIX
-    const QString folder = QFileInfo(QFileInfo(target).canonicalFilePath()).absolutePath();
-    if (const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
-        fd >= 0) {
-        flushToDisk(fd);
-        ::close(fd);
-    }
-#endif
-    return QString();
-}
-
-// The system's words for a refusal the store decides itself by the marks on a file.
-QString permissionDenied()
-{
-    return qt_error_string(EACCES);
 }
 
 } // namespace
@@ -329,26 +262,10 @@ void QtSettingsStore::use(QByteArray file)
 
 SaveResult QtSettingsStore::commitToFile()
 {
+    if (const QString refused = PrepareSafeReplace(m_path, m_mustExist); !refused.isEmpty()) {
+        return failed(refused);
+    }
     const QFileInfo targetInfo(m_path);
-    const QString dirPath = targetInfo.absolutePath();
-    if (!m_mustExist.isEmpty() && !QFileInfo(m_mustExist).isDir()) {
-        return failed(QStringLiteral("The folder %1 cannot be used: %2")
-                          .arg(m_mustExist, qt_error_string(ENOENT)));
-    }
-    std::error_code made;
-    std::filesystem::create_directories(QFile::encodeName(dirPath).toStdString(), made);
-    if (made) {
-        return failed(QStringLiteral("The folder %1 cannot be created: %2")
-                          .arg(dirPath, QString::fromLocal8Bit(made.message())));
-    }
-    if (markedReadOnly(dirPath)) {
-        return failed(
-            QStringLiteral("The folder %1 is read-only: %2").arg(dirPath, permissionDenied()));
-    }
-    if (markedReadOnly(m_path)) {
-        return failed(
-            QStringLiteral("The file %1 is read-only: %2").arg(m_path, permissionDenied()));
-    }
     // Saves stage beside a link's target.
     const QFileInfo real(targetInfo.isSymLink() ? targetInfo.symLinkTarget() : m_path);
     removeAbandonedStagingFiles(real.absolutePath(), real.fileName());
@@ -369,12 +286,12 @@ SaveResult QtSettingsStore::commitToFile()
     if (m_file.isDamaged()) {
         // Keep what could not be read completely before the save replaces it.
         keptCopy = datedCopyName(m_path);
-        if (const QString error = replaceFile(keptCopy, m_file.bytes()); !error.isEmpty()) {
+        if (const QString error = SafeReplace(keptCopy, m_file.bytes()); !error.isEmpty()) {
             return failed(QStringLiteral("The damaged file %1 could not be kept as %2: %3")
                               .arg(m_path, keptCopy, error));
         }
     }
-    if (const QString error = replaceFile(m_path, replacement); !error.isEmpty()) {
+    if (const QString error = SafeReplace(m_path, replacement, m_mustExist); !error.isEmpty()) {
         if (!keptCopy.isEmpty()) {
             QFile::remove(keptCopy);
         }
