@@ -2,7 +2,7 @@
 // given size in MB, or (with "many") as many short events as fill that size.
 //   bench_store_memory <MB> [one|many]
 #include "core/events/EventList.h"
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/IniFileStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
         }
     }
     const long before = peakMegabytes();
-    QtSettingsStore settings(path);
+    IniFileStore settings(path);
     EventList store;
     LoadSettings(store, settings);
     const long loaded = peakMegabytes();
