@@ -2,7 +2,7 @@
 // crashes, and after a save a second load, and QSettings as another program reads the file,
 // read back exactly what was saved.
 #include "core/events/EventList.h"
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/IniFileStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
 
-    QtSettingsStore settings(path);
+    IniFileStore settings(path);
     EventList first;
     LoadSettings(first, settings);
     if (first.EventDates.size() != first.EventDescriptions.size() || first.EventDates.isEmpty()) {
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
 
-    QtSettingsStore reopened(path);
+    IniFileStore reopened(path);
     EventList second;
     LoadSettings(second, reopened);
     if (second.EventDates != dates || second.EventDescriptions != descriptions

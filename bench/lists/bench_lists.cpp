@@ -11,7 +11,7 @@
 #include "core/host/MessageBox.h"
 #include "core/host/SystemClock.h"
 #include "core/login/LoginStartup.h"
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/IniFileStore.h"
 #include "gui/host/QtPictureLoader.h"
 
 #include <QAbstractItemView>
@@ -134,7 +134,7 @@ void writeSettings(const QString &path, int events)
                          .arg(i % 28 + 1, 2, 10, QLatin1Char('0')));
         descriptions.append(u"Event number %1, with a comma"_s.arg(i));
     }
-    QtSettingsStore settings(path);
+    IniFileStore settings(path);
     if (!SaveEventList(settings, DefaultWallpaperMarker(), dates, descriptions, events / 2).ok) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         std::exit(1);
@@ -188,7 +188,7 @@ int main(int argc, char *argv[])
         writeSettings(path, events);
         std::vector<double> settingsTimes, listTimes, okTimes;
         for (int round = 0; round < rounds; ++round) {
-            QtSettingsStore settings(path);
+            IniFileStore settings(path);
             EventList store;
             Session session(
                 store, HostServices {settings, clock, messages, fileDialog, pictures, login});

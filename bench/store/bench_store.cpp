@@ -3,7 +3,7 @@
 #include "core/countdown/Readout.h"
 #include "core/events/EventList.h"
 #include "core/host/SystemClock.h"
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/IniFileStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
             QElapsedTimer timer;
             {
                 // The program keeps one store open for the whole run; time the save alone.
-                QtSettingsStore settings(path);
+                IniFileStore settings(path);
                 timer.start();
                 const SaveResult saved
                     = SaveEventList(settings, DefaultWallpaperMarker(), dates, descriptions, n);
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
             // Start-up: open the store and load it.
             timer.restart();
             {
-                QtSettingsStore settings(path);
+                IniFileStore settings(path);
                 EventList store;
                 LoadSettings(store, settings);
                 if (store.EventDates.size() != n) { // one of n was removed by the save

@@ -4,7 +4,7 @@
 #include "core/commandline/CommandLine.h"
 #include "core/host/SystemClock.h"
 #include "core/login/DefaultLoginStartup.h"
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/OpenSettingsStore.h"
 #include "gui/host/QtFileDialog.h"
 #include "gui/host/QtMessageBox.h"
 #include "gui/host/QtPictureLoader.h"
@@ -30,15 +30,15 @@ int main(int argc, char *argv[])
     DisplayGuard displayGuard(command.platform, command.display);
     QApplication app(argc, argv);
     displayGuard.release();
-    QApplication::setOrganizationName(QtSettingsStore::organizationName());
-    QApplication::setApplicationName(QtSettingsStore::applicationName());
+    QApplication::setOrganizationName(OrganizationName());
+    QApplication::setApplicationName(ApplicationName());
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     // Pairs the window with its menu entry where the desktop matches them by name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
 
-    const auto settings = QtSettingsStore::openDefault();
+    const auto settings = OpenSettingsStore();
     // A second start hands its options over to the program already running and ends here.
-    SingleInstance instance(SingleInstance::defaultName(settings->fileName()));
+    SingleInstance instance(SingleInstance::defaultName(settings->location()));
     const SingleInstance::Outcome claimed = instance.claim(command.options);
     if (claimed == SingleInstance::Outcome::HandedOver) {
         return 0;

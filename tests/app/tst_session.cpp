@@ -90,7 +90,7 @@ private slots:
         // A folder where the file should be cannot be read, by root either.
         const QString file = h->dir.filePath(QStringLiteral("unreadable.conf"));
         QVERIFY(QDir().mkpath(file));
-        QtSettingsStore settings(file);
+        IniFileStore settings(file);
         EventList store;
         qsizetype windowsAtMessage = -1;
         h->messages.onShow = [&] { windowsAtMessage = shownWindows().size(); };

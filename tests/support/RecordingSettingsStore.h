@@ -24,11 +24,10 @@ public:
         log.append(QStringLiteral("contains ") + key);
         return m_inner.contains(section, key);
     }
-    void forEachKey(
-        const QString &section, const std::function<void(const QString &key)> &visit) const override
+    QStringList keys(const QString &section) const override
     {
         log.append(QStringLiteral("keys ") + section);
-        m_inner.forEachKey(section, visit);
+        return m_inner.keys(section);
     }
     void save(const QString &section, const QString &key, const QString &value) override
     {

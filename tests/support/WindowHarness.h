@@ -2,7 +2,7 @@
 
 #include "core/events/EventList.h"
 #include "core/login/XdgAutostartEntry.h"
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/IniFileStore.h"
 #include "gui/host/QtPictureLoader.h"
 
 #include "FakeClock.h"
@@ -32,7 +32,7 @@ struct WindowHarness
 {
     QTemporaryDir dir;
     QString file = dir.filePath(QStringLiteral("Quorvane.conf"));
-    QtSettingsStore settings {file};
+    IniFileStore settings {file};
     FakeClock clock;
     ScriptedMessageBox messages;
     ScriptedFileDialog files;

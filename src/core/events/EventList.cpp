@@ -87,13 +87,13 @@ void LoadSettings(EventList &events, const SettingsStore &settings)
     // deleted by hand) or a date left empty is passed over, and the next save numbers the rest
     // from 1 without gaps.
     QList<qint64> numbers;
-    settings.forEachKey(sec, [&numbers](const QString &key) {
+    for (const QString &key : settings.keys(sec)) {
         if (key.startsWith(QLatin1Char('d'))) {
             if (const std::optional<qint64> n = eventKeyNumber(key)) {
                 numbers.append(*n);
             }
         }
-    });
+    }
     std::sort(numbers.begin(), numbers.end());
 
     events.resetToBuiltInEvent();

@@ -1,5 +1,8 @@
 #include "core/login/LaunchAgentEntry.h"
 
+#include "core/files/SafeFile.h"
+#include "core/files/UserFolders.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -21,7 +24,7 @@ bool LaunchAgentEntry::isEnabled() const
 LoginStartup::Result LaunchAgentEntry::setEnabled(bool enabled)
 {
     if (!enabled) {
-        return removeFile(m_file);
+        return Result::fromReason(SafeRemove(m_file));
     }
     // RunAtLoad without KeepAlive: launchd starts the program once at login and leaves it be
     // when it closes itself.
@@ -41,5 +44,5 @@ LoginStartup::Result LaunchAgentEntry::setEnabled(bool enabled)
                                          "</dict>\n"
                                          "</plist>\n")
                               .arg(m_program.toHtmlEscaped());
-    return writeFile(m_file, plist.toUtf8());
+    return Result::fromReason(SafeReplace(m_file, plist.toUtf8(), UserHomeFolder()));
 }

@@ -11,6 +11,9 @@ public:
     {
         bool ok = true;
         QString error; // human-readable reason when !ok
+
+        // The outcome that a reason of failure tells: none is success.
+        static Result fromReason(const QString &reason) { return {reason.isEmpty(), reason}; }
     };
 
     virtual ~LoginStartup() = default;
@@ -19,11 +22,4 @@ public:
     virtual bool isEnabled() const = 0;
     // Writes the entry switched on, or removes it. Nothing else is touched.
     virtual Result setEnabled(bool enabled) = 0;
-
-protected:
-    // Replaces the file at path with content as a whole, creating its folder if needed. A file
-    // or folder marked read-only (no owner write permission) is refused, also for root.
-    static Result writeFile(const QString &path, const QByteArray &content);
-    // Removes the file at path, if it is there; refused in a folder marked read-only.
-    static Result removeFile(const QString &path);
 };

@@ -1,5 +1,6 @@
 #include "core/login/XdgAutostartEntry.h"
 
+#include "core/files/SafeFile.h"
 #include "core/files/UserFolders.h"
 
 #include <QDir>
@@ -126,10 +127,10 @@ LoginStartup::Result XdgAutostartEntry::write() const
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
                               .arg(escapeString(m_program), execValue(m_program));
-    return writeFile(m_file, entry.toUtf8());
+    return Result::fromReason(SafeReplace(m_file, entry.toUtf8(), UserHomeFolder()));
 }
 
 LoginStartup::Result XdgAutostartEntry::remove() const
 {
-    return removeFile(m_file);
+    return Result::fromReason(SafeRemove(m_file));
 }

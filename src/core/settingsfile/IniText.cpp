@@ -1,11 +1,10 @@
 #include "core/settingsfile/IniText.h"
 
+#include "core/settingsfile/QSettingsEscaping.h"
+
 #include <QStringDecoder>
 
-#include <QMap>
-
 #include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -103,82 +102,41 @@ template<typename Visit> void forEachLine(const QByteArray &bytes, Visit visit)
 bool isUtf8(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8);
-    for (qsizetype at = 0; at < bytes.size() && !decoder.hasError(); at += 1 << 16) {
-        (void)QString(decoder.decode(bytes.sliced(at, qMin(1 << 16, bytes.size() - at))));
-    } // in slices, so that a large file is never held twice
+    (void)QString(decoder.decode(bytes));
     return !decoder.hasError();
 }
 
-bool isHexDigit(QChar c)
+// key=value, the value as QSettings writes it.
+QByteArray keyLine(const QString &key, const QString &value)
 {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    return key.toUtf8() + '=' + QSettingsEscaping::escaped(value).toUtf8() + '\n';
 }
 
-// Text that QSettings writes and reads as it is: nothing to quote, escape or mark.
-bool isPlain(const QString &text)
-{
-    return !text.startsWith(u'@') && !text.startsWith(u' ') && !text.endsWith(u' ')
-        && std::none_of(text.cbegin(), text.cend(), [](QChar c) {
-               return c.unicode() < 0x20 || c == u'"' || c == u'\\' || c == u',' || c == u';'
-                   || c == u'=';
-           });
-}
-
-// The control characters QSettings escapes by letter, and their letters.
-constexpr QStringView Controls = u"\a\b\f\n\r\t\v";
-constexpr QStringView ControlLetters = u"abfnrtv";
-
-// QSettings' reading of a string it wrote: quotes, escapes and '@' marks undone. Text that
-// QSettings cannot have written comes out as something valueOf turns away.
-QString unescaped(QStringView text)
-{
-    if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"') {
-        text = text.sliced(1, text.size() - 2);
-    }
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        QChar c = text[i];
-        if (c == u'\\' && i + 1 < text.size()) {
-            c = text[++i];
-            const qsizetype letter = ControlLetters.indexOf(c);
-            if (letter >= 0) {
-                c = Controls[letter];
-            } else if (c == u'0') {
-                c = QChar::Null;
-            } else if (c == u'x') { // as many hex digits as follow, as QSettings reads them
-                const qsizetype from = i + 1;
-                while (i + 1 < text.size() && isHexDigit(text[i + 1])) {
-                    ++i;
-                }
-                c = QChar(char16_t(text.sliced(from, i + 1 - from).toUInt(nullptr, 16)));
-            }
-        }
-        out += c;
-    }
-    if (out.startsWith(u"@String(") && out.endsWith(u')')) {
-        return out.sliced(8, out.size() - 9);
-    }
-    return out.startsWith(u"@@") ? out.sliced(1) : out;
-}
-
-// Appends key=value as QSettings writes the value.
-void appendKeyLine(QByteArray &out, const QString &key, const QString &value)
-{
-    out += key.toUtf8();
-    out += '=';
-    out += IniText::escaped(value).toUtf8();
-    out += '\n';
-}
-
-// Whether a key line reads exactly as appendKeyLine writes value under its name: then it
-// can stay as it is.
+// Whether a key line reads exactly as keyLine writes value under its name: then it can stay as
+// it is.
 bool writesAs(QByteArrayView whole, const Line &line, const QString &value)
 {
     const qsizetype name = line.name.size();
     return line.name.data() == whole.data() && whole.size() == name + line.value.size() + 2
         && whole[name] == '=' && whole.back() == '\n'
-        && QAnyStringView::equal(QUtf8StringView(line.value), IniText::escaped(value));
+        && QAnyStringView::equal(QUtf8StringView(line.value), QSettingsEscaping::escaped(value));
+}
+
+// The key's value after the changes: the changed one, or the line's own.
+std::optional<QString> valueAfter(
+    const SettingsChanges &changes, const SettingsKey &key, const Line &line)
+{
+    const auto change = changes.constFind(key);
+    return change != changes.cend() ? *change
+                                    : QSettingsEscaping::valueOf(QString::fromUtf8(line.value));
+}
+
+// Appends the sections the file does not have, with their keys.
+void appendNewSections(QByteArray &out, const QMap<QString, QByteArray> &newKeys)
+{
+    for (auto it = newKeys.cbegin(); it != newKeys.cend(); ++it) {
+        out += (out.isEmpty() ? "[" : "\n[") + it.key().toUtf8() + "]\n" + *it;
+    }
 }
 
 } // namespace
@@ -189,168 +147,128 @@ IniText::IniText(QByteArray bytes)
     m_damaged = !m_bytes.isEmpty()
         && (!m_bytes.endsWith('\n') || m_bytes.contains('\0') || !isUtf8(m_bytes));
     QString section;
-    qsizetype number = -1;
-    const auto enter = [&](const QString &name) {
-        section = name;
-        number = m_sectionNumbers.value(section, m_sectionNumbers.size());
-        m_sectionNumbers.insert(section, number);
-    };
-    enter(QString());
     forEachLine(m_bytes, [&](const Line &line) {
         if (line.kind == Line::Unparsable) {
             m_damaged = true;
         } else if (line.kind == Line::Section) {
-            enter(QString::fromUtf8(line.name));
-            m_sectionEnds.insert(section, line.end);
+            section = QString::fromUtf8(line.name);
+            m_sections[section].end = line.end;
         } else if (line.kind == Line::Key) {
             const qsizetype start
                 = line.value.isEmpty() ? 0 : line.value.data() - m_bytes.constData();
-            m_values.insert({number, line.name}, {line.start, start, line.value.size()});
-            m_sectionEnds.insert(section, line.end);
+            Section &keys = m_sections[section];
+            keys.keys.insert(QString::fromUtf8(line.name), {line.start, start, line.value.size()});
+            keys.end = line.end;
         }
     });
 }
 
-const IniText::Span *IniText::find(const QString &section, const QString &key) const
+const IniText::Section &IniText::sectionNamed(const QString &name) const
 {
-    const qsizetype number = m_sectionNumbers.value(section, -1);
-    if (number < 0) {
-        return nullptr;
-    }
-    const QByteArray name = key.toUtf8();
-    const auto it = m_values.constFind({number, name});
-    return it == m_values.cend() ? nullptr : &*it;
-}
-
-QString IniText::escaped(const QString &value)
-{
-    // As QSettings writes a string: one holding NUL is wrapped in @String(...), else a leading
-    // '@' is doubled; '"', '\' and control characters are escaped (a hex digit right after a
-    // numeric escape too, as it would read as part of it), and the whole is quoted when it
-    // holds ',', ';' or '=' or begins or ends with a blank.
-    if (isPlain(value)) {
-        return value;
-    }
-    const QString text = value.contains(QChar::Null) ? QStringLiteral("@String(%1)").arg(value)
-        : value.startsWith(u'@')                     ? u'@' + value
-                                                     : value;
-    QString out;
-    bool number = false; // the last character was written as a number
-    for (const QChar c : text) {
-        const qsizetype letter = Controls.indexOf(c);
-        number = (c.unicode() < 0x20 && letter < 0) || (number && isHexDigit(c));
-        if (number) {
-            out += c == QChar::Null ? QStringLiteral("\\0")
-                                    : QStringLiteral("\\x") + QString::number(c.unicode(), 16);
-            continue;
-        }
-        if (letter >= 0 || c == u'"' || c == u'\\') {
-            out += u'\\';
-        }
-        out += letter >= 0 ? ControlLetters[letter] : c;
-    }
-    const bool quoted = text.contains(u',') || text.contains(u';') || text.contains(u'=');
-    return quoted || out.startsWith(u' ') || out.endsWith(u' ') ? u'"' + out + u'"' : out;
-}
-
-QString IniText::valueOf(const QString &raw)
-{
-    if (isPlain(raw)) {
-        return raw;
-    }
-    const QString value = unescaped(raw);
-    return escaped(value) == raw ? value : raw;
+    static const Section none;
+    const auto found = m_sections.constFind(name);
+    return found == m_sections.cend() ? none : *found;
 }
 
 std::optional<QString> IniText::value(const QString &section, const QString &key) const
 {
-    const Span *found = find(section, key);
-    if (!found) {
+    const QHash<QString, Span> &keys = sectionNamed(section).keys;
+    const auto span = keys.constFind(key);
+    if (span == keys.cend()) {
         return std::nullopt;
     }
-    return valueOf(QString::fromUtf8(QByteArrayView(m_bytes).sliced(found->start, found->size)));
+    return QSettingsEscaping::valueOf(
+        QString::fromUtf8(QByteArrayView(m_bytes).sliced(span->start, span->size)));
 }
 
-void IniText::forEachKey(
-    const QString &section, const std::function<void(const QString &key)> &visit) const
+QStringList IniText::keys(const QString &section) const
 {
-    const qsizetype number = m_sectionNumbers.value(section, -1);
-    for (auto it = m_values.cbegin(); it != m_values.cend(); ++it) {
-        if (it.key().section == number) {
-            visit(QString::fromUtf8(it.key().name));
-        }
-    }
+    return sectionNamed(section).keys.keys();
 }
 
-QByteArray IniText::rewritten(const Changes &changes) const
+bool IniText::isLastSetting(const SettingsKey &key, qsizetype start) const
 {
-    // Each change by where the file sets its key (the start of the last line that does), and
-    // the keys the file does not hold, each section's in the order of their names.
-    QHash<qsizetype, const std::optional<QString> *> changedAt;
-    std::vector<const Key *> added;
+    return sectionNamed(key.first).keys.value(key.second).line == start;
+}
+
+bool IniText::isSectionEnd(const QString &section, qsizetype end) const
+{
+    return sectionNamed(section).end == end;
+}
+
+QMap<QString, QByteArray> IniText::newKeyLines(const SettingsChanges &changes) const
+{
+    QMap<SettingsKey, QString> added; // by section, then name
     for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
-        if (const Span *found = find(it.key().first, it.key().second)) {
-            if (!m_damaged) {
-                changedAt.insert(found->line, &*it);
-            }
-        } else if (it->has_value()) {
-            added.push_back(&it.key());
+        if (it->has_value() && !sectionNamed(it.key().first).keys.contains(it.key().second)) {
+            added.insert(it.key(), **it);
         }
     }
-    std::sort(added.begin(), added.end(), [](const Key *a, const Key *b) { return *a < *b; });
-    QMap<QString, QByteArray> newKeys;
-    for (const Key *key : added) {
-        appendKeyLine(newKeys[key->first], key->second, *changes.value(*key));
+    QMap<QString, QByteArray> lines;
+    for (auto it = added.cbegin(); it != added.cend(); ++it) {
+        lines[it.key().first] += keyLine(it.key().second, *it);
     }
+    return lines;
+}
 
+QByteArray IniText::rewritten(const SettingsChanges &changes) const
+{
+    return m_damaged ? rebuilt(changes) : rewrittenInPlace(changes);
+}
+
+QByteArray IniText::rewrittenInPlace(const SettingsChanges &changes) const
+{
+    QMap<QString, QByteArray> newKeys = newKeyLines(changes);
     QByteArray out;
-    out.reserve(m_bytes.size() + m_bytes.size() / 8 + 1024);
     QString section;
-    qsizetype number = 0;
     forEachLine(m_bytes, [&](const Line &line) {
         const QByteArrayView asItIs(m_bytes.constData() + line.start, line.end - line.start);
         if (line.kind == Line::Section) {
             section = QString::fromUtf8(line.name);
-            number = m_sectionNumbers.value(section);
-            out += m_damaged ? '[' + section.toUtf8() + "]\n" : asItIs.toByteArray();
+            out += asItIs;
         } else if (line.kind == Line::Key) {
-            // Looked up by the name's bytes as indexed: a name that is not UTF-8 does not
-            // survive a QString. A damaged file's keys are matched as they read, as QStrings.
-            const auto last = m_values.constFind({number, line.name});
-            const std::optional<QString> *change = nullptr;
-            if (m_damaged) {
-                const auto found = changes.constFind({section, QString::fromUtf8(line.name)});
-                change = found != changes.cend() ? &*found : nullptr;
-            } else {
-                change = changedAt.value(last->line, nullptr);
-            }
-            // Also rewritten where QSettings would read the next lines into it.
-            if (change || m_damaged || continuesOnNextLine(line.text)) {
-                const std::optional<QString> value
-                    = change ? *change : valueOf(QString::fromUtf8(line.value));
-                // Only the last line that sets the key counts; the others go.
-                if (value && last->line == line.start) {
-                    if (!m_damaged && writesAs(asItIs, line, *value)) {
-                        out += asItIs;
-                    } else {
-                        appendKeyLine(out, QString::fromUtf8(line.name), *value);
-                    }
-                }
-            } else {
+            const SettingsKey key {section, QString::fromUtf8(line.name)};
+            if (!changes.contains(key) && !continuesOnNextLine(line.text)) {
                 out += asItIs;
+            } else if (const std::optional<QString> value = valueAfter(changes, key, line);
+                       value && isLastSetting(key, line.start)) {
+                out += writesAs(asItIs, line, *value) ? asItIs.toByteArray()
+                                                      : keyLine(key.second, *value);
             }
-        } else if (line.kind == Line::Nameless && !m_damaged && continuesOnNextLine(line.text)) {
+        } else if (line.kind == Line::Nameless && continuesOnNextLine(line.text)) {
             // Kept, but so that QSettings no longer reads the next lines into it.
-            appendKeyLine(out, QString(), valueOf(QString::fromUtf8(line.value)));
-        } else if (!m_damaged) {
+            out += keyLine(QString(), QSettingsEscaping::valueOf(QString::fromUtf8(line.value)));
+        } else {
             out += asItIs;
         }
-        if (m_sectionEnds.value(section, -1) == line.end) {
+        if (isSectionEnd(section, line.end)) {
             out += newKeys.take(section);
         }
     });
-    for (auto it = newKeys.cbegin(); it != newKeys.cend(); ++it) {
-        out += (out.isEmpty() ? "[" : "\n[") + it.key().toUtf8() + "]\n" + *it;
-    }
+    appendNewSections(out, newKeys);
+    return out;
+}
+
+QByteArray IniText::rebuilt(const SettingsChanges &changes) const
+{
+    QMap<QString, QByteArray> newKeys = newKeyLines(changes);
+    QByteArray out;
+    QString section;
+    forEachLine(m_bytes, [&](const Line &line) {
+        if (line.kind == Line::Section) {
+            section = QString::fromUtf8(line.name);
+            out += '[' + section.toUtf8() + "]\n";
+        } else if (line.kind == Line::Key) {
+            const SettingsKey key {section, QString::fromUtf8(line.name)};
+            if (const std::optional<QString> value = valueAfter(changes, key, line);
+                value && isLastSetting(key, line.start)) {
+                out += keyLine(key.second, *value);
+            }
+        }
+        if (isSectionEnd(section, line.end)) {
+            out += newKeys.take(section);
+        }
+    });
+    appendNewSections(out, newKeys);
     return out;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/settingsfile/SettingsChanges.h"
+
 #include <QByteArray>
 #include <QHash>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
-#include <functional>
 #include <optional>
-#include <utility>
 
 // An ini-format settings file as text: read without changing what a person or another program
 // wrote, and rewritten so that QSettings reads every changed key as given and every other line
@@ -14,17 +16,7 @@
 class IniText
 {
 public:
-    using Key = std::pair<QString, QString>; // section, key
-    // A value to write, or nullopt to remove the key.
-    using Changes = QHash<Key, std::optional<QString>>;
-
     explicit IniText(QByteArray bytes = QByteArray());
-
-    // The text QSettings writes for a string value (quoted and escaped as it does).
-    static QString escaped(const QString &value);
-    // The value stored as raw: v where raw is exactly what QSettings writes for v, otherwise
-    // raw itself, so that hand-written text such as a,b or C:\new.jpg is taken as typed.
-    static QString valueOf(const QString &raw);
 
     const QByteArray &bytes() const { return m_bytes; }
     // True when the file cannot have been written completely by QSettings: it holds NUL bytes,
@@ -33,16 +25,13 @@ public:
     bool isDamaged() const { return m_damaged; }
     // The value on the last line that sets the key, which is the one QSettings reads.
     std::optional<QString> value(const QString &section, const QString &key) const;
-    void forEachKey(
-        const QString &section, const std::function<void(const QString &key)> &visit) const;
+    QStringList keys(const QString &section) const;
 
-    // The file with the changes: a changed key is written on the last line that sets it, a new
-    // key after the last key of its section, and every other line is kept as it is. A damaged
-    // file is rebuilt from what could be read: each key once, written as QSettings would.
-    QByteArray rewritten(const Changes &changes) const;
+    // The file with the changes: rewritten in place, or rebuilt where it is damaged.
+    QByteArray rewritten(const SettingsChanges &changes) const;
 
 private:
-    // Where a key is set: its line and its value's bytes.
+    // Where a key is set: the start of the last line that sets it, and its value's bytes.
     struct Span
     {
         qsizetype line = -1;
@@ -50,26 +39,29 @@ private:
         qsizetype size = 0;
     };
 
-    // A key as the file spells it: its section's number and its name's bytes in m_bytes, so
-    // that a file of many keys costs no string of its own per key.
-    struct Name
+    // A changed key on the last line that sets it (its other lines go), a new key after the
+    // last key of its section, and every other line as it is; but a line that QSettings would
+    // read on into the next one is written closed.
+    QByteArray rewrittenInPlace(const SettingsChanges &changes) const;
+    // What could be read of a damaged file, with the changes: the sections as they come, each
+    // key once, written as QSettings would, and nothing else.
+    QByteArray rebuilt(const SettingsChanges &changes) const;
+    // The lines of the keys the file does not set, by section, each section's by name.
+    QMap<QString, QByteArray> newKeyLines(const SettingsChanges &changes) const;
+    // Whether the line at start is the last one that sets the key.
+    bool isLastSetting(const SettingsKey &key, qsizetype start) const;
+    // Whether a line ending at end is the section's last header or key line.
+    bool isSectionEnd(const QString &section, qsizetype end) const;
+
+    struct Section
     {
-        qsizetype section = -1;
-        QByteArrayView name;
-        friend bool operator==(const Name &a, const Name &b)
-        {
-            return a.section == b.section && a.name == b.name;
-        }
-        friend size_t qHash(const Name &key, size_t seed = 0)
-        {
-            return qHashMulti(seed, key.section, key.name);
-        }
+        QHash<QString, Span> keys;
+        qsizetype end = -1; // of its last header or key line
     };
-    const Span *find(const QString &section, const QString &key) const;
+    // The section of that name, empty where the file has none.
+    const Section &sectionNamed(const QString &name) const;
 
     QByteArray m_bytes;
-    QHash<QString, qsizetype> m_sectionNumbers;
-    QHash<Name, Span> m_values; // the last line that sets each key
-    QHash<QString, qsizetype> m_sectionEnds; // section -> end of its last header or key line
+    QHash<QString, Section> m_sections;
     bool m_damaged = false;
 };

@@ -29,10 +29,8 @@ public:
     virtual QString get(const QString &section, const QString &key,
         const QString &defaultValue = QString()) const = 0;
     virtual bool contains(const QString &section, const QString &key) const = 0;
-    // Calls visit with every key the section holds, staged changes included, in no particular
-    // order; one at a time, so that a section of many keys needs no list of them.
-    virtual void forEachKey(
-        const QString &section, const std::function<void(const QString &key)> &visit) const = 0;
+    // Every key the section holds, staged changes included, in no particular order.
+    virtual QStringList keys(const QString &section) const = 0;
     virtual void save(const QString &section, const QString &key, const QString &value) = 0;
     virtual void remove(const QString &section, const QString &key) = 0;
     // Stages the removal of every key of the section for which isStale is true, judged on the

@@ -1,7 +1,7 @@
 #include "core/events/EventList.h"
 
 #include "RecordingSettingsStore.h"
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/IniFileStore.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -50,7 +50,7 @@ private:
     }
     EventList load()
     {
-        QtSettingsStore settings(path());
+        IniFileStore settings(path());
         EventList store;
         LoadSettings(store, settings);
         return store;
@@ -81,7 +81,7 @@ void tst_EventList::readsExactlyTheNamedKeysInOrder()
 {
     seed({{u"d1"_s, u"2004-01-19 01:15"_s}, {u"t1"_s, u"One"_s}, {u"d2"_s, u"2005-01-19 01:15"_s},
         {u"t2"_s, u"Two"_s}, {u"Other"_s, u"x"_s}});
-    QtSettingsStore real(path());
+    IniFileStore real(path());
     RecordingSettingsStore settings(real);
     EventList store;
     LoadSettings(store, settings);
@@ -120,7 +120,7 @@ void tst_EventList::gapInTheNumbersLosesNothing()
     QCOMPARE(store.ActiveEvent, activeIndex);
 
     // The next save numbers them 1 to 3; "Active" follows the same event.
-    QtSettingsStore settings(path());
+    IniFileStore settings(path());
     QVERIFY(SaveEventList(
         settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, store.ActiveEvent)
                 .ok);
@@ -184,7 +184,7 @@ void tst_EventList::loadingReplacesEverything()
 {
     seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"t1"_s, u"One"_s}, {u"Active"_s, u"1"_s},
         {u"Wallpaper"_s, u"/pictures/a.jpg"_s}});
-    QtSettingsStore settings(path());
+    IniFileStore settings(path());
     EventList store;
     LoadSettings(store, settings);
     const EventList first = store;
@@ -220,7 +220,7 @@ void tst_EventList::textsRoundTripExactly()
 {
     QFETCH(QString, text);
     {
-        QtSettingsStore settings(path());
+        IniFileStore settings(path());
         const SaveResult saved
             = SaveEventList(settings, text, {u"built-in"_s, text}, {u"Quorvane"_s, text}, 1);
         QVERIFY2(saved.ok, qPrintable(saved.error));

@@ -2,7 +2,7 @@
 
 #include "RecordingSettingsStore.h"
 #include "TestSeed.h"
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/IniFileStore.h"
 
 #include <QRandomGenerator>
 #include <QSettings>
@@ -48,12 +48,12 @@ private:
             dates.append(date(i));
             descriptions.append(u"Event %1"_s.arg(i));
         }
-        QtSettingsStore settings(path());
+        IniFileStore settings(path());
         QVERIFY(SaveEventList(settings, DefaultWallpaperMarker(), dates, descriptions, active).ok);
     }
     EventList load()
     {
-        QtSettingsStore settings(path());
+        IniFileStore settings(path());
         EventList store;
         LoadSettings(store, settings);
         return store;
@@ -83,7 +83,7 @@ void tst_SaveEventList::workedExampleWritesTheExactSequence()
     store.EventDates[2] = RemovedEventDate();
     store.EventDescriptions[2].clear();
 
-    QtSettingsStore real(path());
+    IniFileStore real(path());
     RecordingSettingsStore settings(real);
     QVERIFY(
         SaveEventList(settings, u"/pics/w.jpg"_s, store.EventDates, store.EventDescriptions, 4).ok);
@@ -106,7 +106,7 @@ void tst_SaveEventList::workedExampleWritesTheExactSequence()
 
 void tst_SaveEventList::noUserEventsWritesOnlyWallpaperAndActive()
 {
-    QtSettingsStore real(path());
+    IniFileStore real(path());
     RecordingSettingsStore settings(real);
     QVERIFY(SaveEventList(
         settings, DefaultWallpaperMarker(), {BuiltInEventDate()}, {BuiltInEventDescription()}, 0)
@@ -119,7 +119,7 @@ void tst_SaveEventList::nothingRemovedRewritesEveryKey()
 {
     storeEvents(2);
     const EventList store = load();
-    QtSettingsStore real(path());
+    IniFileStore real(path());
     RecordingSettingsStore settings(real);
     QVERIFY(
         SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 2)
@@ -135,7 +135,7 @@ void tst_SaveEventList::removingTheFirstRenumbersTheRest()
     storeEvents(3);
     EventList store = load();
     store.EventDescriptions[1].clear();
-    QtSettingsStore settings(path());
+    IniFileStore settings(path());
     QVERIFY(
         SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 0)
             .ok);
@@ -152,7 +152,7 @@ void tst_SaveEventList::removedSelectionFallsBackToTheNearestKeptBefore()
     EventList store = load();
     store.EventDescriptions[3].clear(); // selected and removed: event 2 stays active
     {
-        QtSettingsStore settings(path());
+        IniFileStore settings(path());
         QVERIFY(SaveEventList(
             settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 3)
                     .ok);
@@ -163,7 +163,7 @@ void tst_SaveEventList::removedSelectionFallsBackToTheNearestKeptBefore()
     store = load();
     store.EventDescriptions[1].clear(); // no kept entry before it: the built-in event
     {
-        QtSettingsStore settings(path());
+        IniFileStore settings(path());
         QVERIFY(SaveEventList(
             settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 1)
                     .ok);
@@ -175,7 +175,7 @@ void tst_SaveEventList::noSelectionKeepsTheStoredActive()
 {
     storeEvents(3, 2);
     const EventList store = load();
-    QtSettingsStore real(path());
+    IniFileStore real(path());
     RecordingSettingsStore settings(real);
     QVERIFY(
         SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, -1)
@@ -192,7 +192,7 @@ void tst_SaveEventList::appendedThenRemovedIsNeverWrittenOrDeleted()
     EventList store = load();
     store.EventDates.append(RemovedEventDate());
     store.EventDescriptions.append(QString());
-    QtSettingsStore real(path());
+    IniFileStore real(path());
     RecordingSettingsStore settings(real);
     const SaveResult saved = SaveEventList(
         settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 0);
@@ -211,7 +211,7 @@ void tst_SaveEventList::removingEveryEventDeletesAllEventKeys()
         store.EventDates[j] = RemovedEventDate();
         store.EventDescriptions[j].clear();
     }
-    QtSettingsStore settings(path());
+    IniFileStore settings(path());
     QVERIFY(
         SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 0)
             .ok);
@@ -221,7 +221,7 @@ void tst_SaveEventList::removingEveryEventDeletesAllEventKeys()
 
 void tst_SaveEventList::emptyWallpaperIsWrittenAsEmpty()
 {
-    QtSettingsStore settings(path());
+    IniFileStore settings(path());
     QVERIFY(SaveEventList(settings, QString(), {BuiltInEventDate()}, {BuiltInEventDescription()}, 0)
                 .ok);
     QCOMPARE(load().WallpaperPath, QString());
@@ -260,7 +260,7 @@ void tst_SaveEventList::randomEditsReloadAsSaved()
         }
         const int selected = int(random.bounded(-1, int(store.EventDates.size())));
 
-        QtSettingsStore settings(path());
+        IniFileStore settings(path());
         const SaveResult saved = SaveEventList(
             settings, u"w%1"_s.arg(round), store.EventDates, store.EventDescriptions, selected);
         QVERIFY2(saved.ok, qPrintable(context + saved.error));

@@ -5,7 +5,8 @@
 //   store_writer <file> where           print the settings file's path
 // A file of "-" is the user's own settings file, found as the program finds it.
 #include "core/events/EventList.h"
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/IniFileStore.h"
+#include "core/settingsfile/OpenSettingsStore.h"
 
 #include <QCoreApplication>
 
@@ -37,12 +38,11 @@ int main(int argc, char *argv[])
     if (args.size() < 3) {
         return 2;
     }
-    const std::unique_ptr<QtSettingsStore> opened = args.at(1) == u"-"_s
-        ? QtSettingsStore::openDefault()
-        : std::make_unique<QtSettingsStore>(args.at(1));
-    QtSettingsStore &settings = *opened;
+    const std::unique_ptr<SettingsStore> opened
+        = args.at(1) == u"-"_s ? OpenSettingsStore() : std::make_unique<IniFileStore>(args.at(1));
+    SettingsStore &settings = *opened;
     if (args.at(2) == u"where"_s) {
-        std::puts(qPrintable(settings.fileName()));
+        std::puts(qPrintable(settings.location()));
         return 0;
     }
     EventList store;

@@ -1,6 +1,6 @@
 // Faults injected for real: damaged and hand-written settings files, a second instance saving
 // in between, read-only files and folders, a full file system and processes killed mid-save.
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/IniFileStore.h"
 
 #include "TestFiles.h"
 #include "TestSeed.h"
@@ -37,7 +37,7 @@ bool run(const QString &program, const QStringList &args)
 
 EventList load(const QString &path)
 {
-    const QtSettingsStore settings(path);
+    const IniFileStore settings(path);
     EventList store;
     LoadSettings(store, settings);
     return store;
@@ -45,7 +45,7 @@ EventList load(const QString &path)
 
 SaveResult save(const QString &path, const EventList &store, int selected)
 {
-    QtSettingsStore settings(path);
+    IniFileStore settings(path);
     return SaveEventList(
         settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, selected);
 }
@@ -225,7 +225,7 @@ void tst_Faults::unreadableFileIsNeverReplaced()
     const EventList store = load(path());
     QCOMPARE(store.EventDates, QStringList {BuiltInEventDate()});
     // Said when the store opens, not only at the first save.
-    QCOMPARE(QtSettingsStore(path()).readError(),
+    QCOMPARE(IniFileStore(path()).readError(),
         u"The file %1 cannot be read: Is a directory"_s.arg(path()));
     const SaveResult saved = save(path(), store, 0);
     QVERIFY(!saved.ok);
@@ -239,7 +239,7 @@ void tst_Faults::byteOrderMarkIsNoDamage()
     // As some editors write it; the save leaves it out, as QSettings reads it with a warning.
     QVERIFY(
         writeAll(path(), "\xef\xbb\xbf[countdown]\nd1=2004-01-19 01:15\nt1=Marked\nActive=1\n"));
-    QtSettingsStore settings(path());
+    IniFileStore settings(path());
     QVERIFY(settings.readError().isEmpty());
     EventList store;
     LoadSettings(store, settings);
@@ -336,7 +336,7 @@ void tst_Faults::saveFromAStaleInstanceLeavesExactlyItsList()
         after.EventDescriptions, (QStringList {u"Quorvane"_s, u"One 1"_s, u"One 2"_s, u"One 3"_s}));
     QCOMPARE(after.ActiveEvent, 3);
     // Nothing of the longer list is left to come back when the list grows again.
-    QtSettingsStore settings(path());
+    IniFileStore settings(path());
     for (int n = 4; n <= 7; ++n) {
         QVERIFY(!settings.contains(Section, u"d%1"_s.arg(n)));
         QVERIFY(!settings.contains(Section, u"t%1"_s.arg(n)));
@@ -352,7 +352,7 @@ void tst_Faults::staleInstanceRemovingEventsLeavesExactlyItsList()
         four.appendEvent(u"2030-01-0%1 00:00"_s.arg(i), u"One %1"_s.arg(i));
     }
     QVERIFY(save(path(), four, 4).ok);
-    QtSettingsStore one(path());
+    IniFileStore one(path());
     EventList viewOne;
     LoadSettings(viewOne, one);
 
@@ -378,8 +378,8 @@ void tst_Faults::savesOfTwoInstancesNeverMix()
 {
     // Two instances, each with its own view, save in a random order: the file always holds
     // exactly the list of the last save.
-    QtSettingsStore a(path());
-    QtSettingsStore b(path());
+    IniFileStore a(path());
+    IniFileStore b(path());
     EventList viewA, viewB;
     LoadSettings(viewA, a);
     LoadSettings(viewB, b);
@@ -387,7 +387,7 @@ void tst_Faults::savesOfTwoInstancesNeverMix()
     QRandomGenerator rng(seed.value());
     for (int round = 0; round < 30; ++round) {
         const bool first = rng.bounded(2) == 0;
-        QtSettingsStore &settings = first ? a : b;
+        IniFileStore &settings = first ? a : b;
         EventList &view = first ? viewA : viewB;
         const int n = int(rng.bounded(0, 9));
         view.EventDates = {BuiltInEventDate()};
@@ -510,7 +510,7 @@ void tst_Faults::killedSavesLeaveTheOldOrTheNewFile()
                 store.EventDescriptions.at(i) == u"%1 %2"_s.arg(tag).arg(i), qPrintable(context));
         }
         QCOMPARE(store.ActiveEvent, int(n));
-        QtSettingsStore settings(path());
+        IniFileStore settings(path());
         QVERIFY2(!settings.contains(Section, u"d%1"_s.arg(n + 1)), qPrintable(context));
         ++listsChecked;
     }

@@ -632,7 +632,7 @@ private slots:
             damaged.open(QIODevice::ReadOnly);
             return damaged.readAll();
         }();
-        QtSettingsStore settings(h->file);
+        IniFileStore settings(h->file);
         LoadSettings(h->events, settings);
         frmConfig dialog(h->events, settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);

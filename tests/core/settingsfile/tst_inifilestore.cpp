@@ -1,4 +1,4 @@
-#include "core/settingsfile/QtSettingsStore.h"
+#include "core/settingsfile/IniFileStore.h"
 
 #include "TestFiles.h"
 
@@ -17,7 +17,7 @@ const QString Section = u"countdown"_s;
 
 } // namespace
 
-class tst_QtSettingsStore final : public QObject
+class tst_IniFileStore final : public QObject
 {
     Q_OBJECT
 
@@ -40,7 +40,7 @@ private:
     QString path() const { return m_dir->filePath(u"cfg/Quorvane.conf"_s); }
     void seedOldFile()
     {
-        QtSettingsStore store(path());
+        IniFileStore store(path());
         store.save(Section, u"d1"_s, u"2004-01-19 01:15"_s);
         store.save(Section, u"t1"_s, u"Old"_s);
         QVERIFY(store.commit().ok);
@@ -49,20 +49,20 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void tst_QtSettingsStore::init()
+void tst_IniFileStore::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-void tst_QtSettingsStore::getDistinguishesAbsentFromEmpty()
+void tst_IniFileStore::getDistinguishesAbsentFromEmpty()
 {
     {
         QSettings raw(path(), QSettings::IniFormat);
         raw.setValue(u"countdown/Empty"_s, QString());
         raw.setValue(u"countdown/Full"_s, u"text"_s);
     }
-    const QtSettingsStore store(path());
+    const IniFileStore store(path());
     QCOMPARE(store.get(Section, u"Empty"_s, u"fallback"_s), QString());
     QVERIFY(store.contains(Section, u"Empty"_s));
     QCOMPARE(store.get(Section, u"Full"_s, u"fallback"_s), u"text"_s);
@@ -73,11 +73,11 @@ void tst_QtSettingsStore::getDistinguishesAbsentFromEmpty()
     QVERIFY(!store.contains(Section, u"full"_s));
 }
 
-void tst_QtSettingsStore::changesAreStagedUntilCommit()
+void tst_IniFileStore::changesAreStagedUntilCommit()
 {
     seedOldFile();
     const QByteArray before = readAll(path());
-    QtSettingsStore store(path());
+    IniFileStore store(path());
     store.save(Section, u"t1"_s, u"New"_s);
     store.remove(Section, u"d1"_s);
     QCOMPARE(store.get(Section, u"t1"_s), u"New"_s);
@@ -85,51 +85,51 @@ void tst_QtSettingsStore::changesAreStagedUntilCommit()
     QCOMPARE(readAll(path()), before);
 
     QVERIFY(store.commit().ok);
-    const QtSettingsStore reopened(path());
+    const IniFileStore reopened(path());
     QCOMPARE(reopened.get(Section, u"t1"_s), u"New"_s);
     QVERIFY(!reopened.contains(Section, u"d1"_s));
     QCOMPARE(store.get(Section, u"t1"_s), u"New"_s); // the committing store sees it too
 }
 
-void tst_QtSettingsStore::discardDropsStagedChanges()
+void tst_IniFileStore::discardDropsStagedChanges()
 {
     seedOldFile();
-    QtSettingsStore store(path());
+    IniFileStore store(path());
     store.save(Section, u"t1"_s, u"New"_s);
     store.discard();
     QCOMPARE(store.get(Section, u"t1"_s), u"Old"_s);
     QVERIFY(store.commit().ok);
-    QCOMPARE(QtSettingsStore(path()).get(Section, u"t1"_s), u"Old"_s);
+    QCOMPARE(IniFileStore(path()).get(Section, u"t1"_s), u"Old"_s);
 }
 
-void tst_QtSettingsStore::commitReplacesTheFileAndKeepsOtherSettings()
+void tst_IniFileStore::commitReplacesTheFileAndKeepsOtherSettings()
 {
     {
         QSettings raw(path(), QSettings::IniFormat);
         raw.setValue(u"elsewhere/kept"_s, u"yes"_s);
     }
-    QtSettingsStore store(path());
+    IniFileStore store(path());
     store.save(Section, u"Wallpaper"_s, u"veltor://default"_s);
     const SaveResult result = store.commit();
     QVERIFY2(result.ok, qPrintable(result.error));
 
-    const QtSettingsStore reopened(path());
+    const IniFileStore reopened(path());
     QCOMPARE(reopened.get(u"elsewhere"_s, u"kept"_s), u"yes"_s);
     QCOMPARE(reopened.get(Section, u"Wallpaper"_s), u"veltor://default"_s);
     // No staging file is left behind.
     QCOMPARE(entries(QFileInfo(path()).absolutePath()), QStringList {u"Quorvane.conf"_s});
 }
 
-void tst_QtSettingsStore::commitCreatesMissingFolders()
+void tst_IniFileStore::commitCreatesMissingFolders()
 {
     const QString deep = m_dir->filePath(u"a/b/c/Quorvane.conf"_s);
-    QtSettingsStore store(deep);
+    IniFileStore store(deep);
     store.save(Section, u"Active"_s, u"0"_s);
     QVERIFY(store.commit().ok);
-    QCOMPARE(QtSettingsStore(deep).get(Section, u"Active"_s), u"0"_s);
+    QCOMPARE(IniFileStore(deep).get(Section, u"Active"_s), u"0"_s);
 }
 
-void tst_QtSettingsStore::valuesReadBackAsWrittenThroughQSettingsToo_data()
+void tst_IniFileStore::valuesReadBackAsWrittenThroughQSettingsToo_data()
 {
     QTest::addColumn<QString>("value");
     QTest::newRow("empty") << QString();
@@ -158,16 +158,16 @@ void tst_QtSettingsStore::valuesReadBackAsWrittenThroughQSettingsToo_data()
     QTest::newRow("string-looking") << u"@String(x)"_s;
 }
 
-void tst_QtSettingsStore::valuesReadBackAsWrittenThroughQSettingsToo()
+void tst_IniFileStore::valuesReadBackAsWrittenThroughQSettingsToo()
 {
     QFETCH(QString, value);
     {
-        QtSettingsStore store(path());
+        IniFileStore store(path());
         store.save(Section, u"t1"_s, value);
         QVERIFY(store.commit().ok);
         QCOMPARE(store.get(Section, u"t1"_s), value);
     }
-    QCOMPARE(QtSettingsStore(path()).get(Section, u"t1"_s, u"absent"_s), value);
+    QCOMPARE(IniFileStore(path()).get(Section, u"t1"_s, u"absent"_s), value);
 
     // Another program, or an older Quorvane, reads the file through QSettings.
     const QVariant read = QSettings(path(), QSettings::IniFormat).value(u"countdown/t1"_s);
@@ -184,7 +184,7 @@ void tst_QtSettingsStore::valuesReadBackAsWrittenThroughQSettingsToo()
     QCOMPARE(line(readAll(path())), line(readAll(own)));
 }
 
-void tst_QtSettingsStore::saveChangesOnlyTheKeysItWrites()
+void tst_IniFileStore::saveChangesOnlyTheKeysItWrites()
 {
     // Comments, other sections, Windows line ends and hand-written values stay (a byte-order
     // mark goes: QSettings reports it as a format error); a changed key is written where QSettings
@@ -194,7 +194,7 @@ void tst_QtSettingsStore::saveChangesOnlyTheKeysItWrites()
     QVERIFY(writeAll(path(),
         "\xef\xbb\xbf; notes\r\n[other]\r\nx=a,b\r\n\n[countdown]\nd1=old\nt1=The \"big\" "
         "day\n; mine\nd1=older\nt2=gone\n\n[last]\ny=1\n"));
-    QtSettingsStore store(path());
+    IniFileStore store(path());
     QCOMPARE(store.get(Section, u"d1"_s), u"older"_s);
     QCOMPARE(store.get(u"other"_s, u"x"_s), u"a,b"_s);
     store.save(Section, u"d1"_s, u"new, one"_s);
@@ -205,13 +205,13 @@ void tst_QtSettingsStore::saveChangesOnlyTheKeysItWrites()
     QCOMPARE(readAll(path()),
         "; notes\r\n[other]\r\nx=a,b\r\n\n[countdown]\nt1=The \"big\" day\n; "
         "mine\nd1=\"new, one\"\nActive=1\n\n[last]\ny=1\n\n[fresh]\nk=v\n"_ba);
-    const QtSettingsStore reopened(path());
+    const IniFileStore reopened(path());
     QCOMPARE(reopened.get(Section, u"d1"_s), u"new, one"_s);
     QCOMPARE(reopened.get(Section, u"t1"_s), u"The \"big\" day"_s);
     QVERIFY(!reopened.contains(Section, u"t2"_s));
 }
 
-void tst_QtSettingsStore::qsettingsReadsSavedKeysAfterALineItWouldContinue()
+void tst_IniFileStore::qsettingsReadsSavedKeysAfterALineItWouldContinue()
 {
     // QSettings reads on past the end of a line with an open quote or a final backslash, so
     // such a line ahead of the section would swallow what a save writes there; a key without
@@ -219,7 +219,7 @@ void tst_QtSettingsStore::qsettingsReadsSavedKeysAfterALineItWouldContinue()
     QVERIFY(QDir().mkpath(m_dir->filePath(u"cfg"_s)));
     QVERIFY(writeAll(path(),
         "[a]\nsize=5\" screen\npath=C:\\dir\\\n=2020-06-10, then cake\"\n[countdown]\nd1=x\n"));
-    QtSettingsStore store(path());
+    IniFileStore store(path());
     QCOMPARE(store.get(u"a"_s, u"size"_s), u"5\" screen"_s);
     store.save(Section, u"d1"_s, u"2004-01-19 01:15"_s);
     store.save(Section, u"t1"_s, u"Event"_s);
@@ -230,23 +230,23 @@ void tst_QtSettingsStore::qsettingsReadsSavedKeysAfterALineItWouldContinue()
     QCOMPARE(read.value(u"countdown/t1"_s).toString(), u"Event"_s);
     QCOMPARE(read.value(u"a/size"_s).toString(), u"5\" screen"_s);
     QCOMPARE(read.value(u"a/path"_s).toString(), u"C:\\dir\\"_s);
-    QCOMPARE(QtSettingsStore(path()).get(u"a"_s, u"path"_s), u"C:\\dir\\"_s);
+    QCOMPARE(IniFileStore(path()).get(u"a"_s, u"path"_s), u"C:\\dir\\"_s);
 }
 
-void tst_QtSettingsStore::saveKeepsTheFilePermissions()
+void tst_IniFileStore::saveKeepsTheFilePermissions()
 {
     seedOldFile();
     const QFileDevice::Permissions shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner
         | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     QVERIFY(QFile::setPermissions(path(), shared));
     const QFileDevice::Permissions before = QFile::permissions(path());
-    QtSettingsStore store(path());
+    IniFileStore store(path());
     store.save(Section, u"t1"_s, u"New"_s);
     QVERIFY(store.commit().ok);
     QCOMPARE(QFile::permissions(path()), before);
 }
 
-void tst_QtSettingsStore::saveWritesThroughALinkInTheTargetsFolder()
+void tst_IniFileStore::saveWritesThroughALinkInTheTargetsFolder()
 {
     // Settings kept in a folder of dotfiles and linked from where the program looks.
     const QString dotfiles = m_dir->filePath(u"dotfiles"_s);
@@ -254,16 +254,16 @@ void tst_QtSettingsStore::saveWritesThroughALinkInTheTargetsFolder()
     const QString real = dotfiles + u"/Quorvane.conf"_s;
     QVERIFY(writeAll(real, "[countdown]\nd1=2004-01-19 01:15\nt1=Old\n"));
     QVERIFY(QFile::link(real, path()));
-    QtSettingsStore store(path());
+    IniFileStore store(path());
     QCOMPARE(store.get(Section, u"t1"_s), u"Old"_s);
     store.save(Section, u"t1"_s, u"New"_s);
     QVERIFY(store.commit().ok);
 
     QVERIFY(QFileInfo(path()).isSymLink());
-    QCOMPARE(QtSettingsStore(real).get(Section, u"t1"_s), u"New"_s);
+    QCOMPARE(IniFileStore(real).get(Section, u"t1"_s), u"New"_s);
     QCOMPARE(entries(dotfiles), QStringList {u"Quorvane.conf"_s});
     QCOMPARE(entries(m_dir->filePath(u"cfg"_s)), QStringList {u"Quorvane.conf"_s});
 }
 
-QTEST_GUILESS_MAIN(tst_QtSettingsStore)
-#include "tst_qtsettingsstore.moc"
+QTEST_GUILESS_MAIN(tst_IniFileStore)
+#include "tst_inifilestore.moc"

@@ -1,0 +1,55 @@
+#include "core/settingsfile/NativeSettingsStore.h"
+
+#include <QSettings>
+
+namespace {
+
+QString path(const SettingsKey &key)
+{
+    return key.first + QLatin1Char('/') + key.second;
+}
+
+} // namespace
+
+NativeSettingsStore::NativeSettingsStore(std::unique_ptr<QSettings> settings)
+    : m_settings(std::move(settings))
+{ }
+
+NativeSettingsStore::~NativeSettingsStore() = default;
+
+QString NativeSettingsStore::location() const
+{
+    return m_settings->fileName();
+}
+
+std::optional<QString> NativeSettingsStore::stored(const QString &section, const QString &key) const
+{
+    const QVariant value = m_settings->value(path({section, key}));
+    return value.isValid() ? std::optional(value.toString()) : std::nullopt;
+}
+
+QStringList NativeSettingsStore::storedKeys(const QString &section) const
+{
+    m_settings->beginGroup(section);
+    QStringList keys = m_settings->childKeys();
+    m_settings->endGroup();
+    return keys;
+}
+
+SaveResult NativeSettingsStore::write()
+{
+    stageStaleRemovals();
+    const SettingsChanges &staged = changes();
+    for (auto it = staged.cbegin(); it != staged.cend(); ++it) {
+        if (it->has_value()) {
+            m_settings->setValue(path(it.key()), **it);
+        } else {
+            m_settings->remove(path(it.key()));
+        }
+    }
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError) {
+        return {false, QStringLiteral("The settings store refused the change."), QString()};
+    }
+    return {};
+}
