@@ -1,5 +1,5 @@
 // The floor for the countdown window: the least a Qt Widgets program does to show one window
-// of the same size holding a JPEG picture, four lines of the same font (all four changed every
+// of the same size holding the same picture, four lines of the same font (all four changed every
 // second), a check box and a button.
 #include <QApplication>
 #include <QCheckBox>

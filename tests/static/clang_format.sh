@@ -15,7 +15,7 @@ tool=$(command -v clang-format-14 || command -v clang-format || true)
     exit 1
 }
 
-mapfile -t files < <(find src tests bench resources -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
+mapfile -t files < <(find src tests bench -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 [ ${#files[@]} -gt 0 ] || { echo "FAIL: no C++ files found" >&2; exit 1; }
 "$tool" --dry-run -Werror --style=file "${files[@]}" || {
     echo "FAIL: these differ from .clang-format; 'clang-format -i <file>' fixes them" >&2

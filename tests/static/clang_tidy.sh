@@ -16,7 +16,7 @@ runner=$(command -v run-clang-tidy-14 || command -v run-clang-tidy || true)
     exit 1
 }
 
-ours="^$src/(src|tests|bench|resources)/"
+ours="^$src/(src|tests|bench)/"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 # The compile commands are g++'s: clang may not know every warning option in them. The moc

@@ -4,7 +4,6 @@
 #include "core/events/EventList.h"
 #include "core/events/ShownText.h"
 #include "core/host/Clock.h"
-#include "gui/countdown/BakedPicture.h"
 #include "gui/countdown/OutlinedLabel.h"
 #include "gui/host/FontFamilies.h"
 #include "gui/host/PictureLoader.h"
@@ -12,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -58,7 +58,15 @@ QPalette whiteOnBlack(QPalette palette)
     return palette;
 }
 
-// The built-in pictures every window shows, baked into the program by the build.
+// A named format with no guessing spares the start loading every image plugin to ask it.
+QImage builtInPicture(const QString &path, const char *format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+// The built-in pictures every window shows, decoded once for the process.
 struct BuiltInPictures
 {
     // The larger icons serve displays scaled above 1, where the small ones would be blurred.
@@ -70,9 +78,10 @@ struct BuiltInPictures
 const BuiltInPictures &builtInPictures()
 {
     static const BuiltInPictures pictures {
-        {BakedImage("icon64.png"_L1), BakedImage("icon32.png"_L1), BakedImage("icon16.png"_L1)},
-        BakedImage("wallpaper.jpg"_L1),
-        {BakedImage("config.bmp"_L1), BakedImage("config32.bmp"_L1)}};
+        {builtInPicture(u":/icon64.png"_s, "png"), builtInPicture(u":/icon32.png"_s, "png"),
+            builtInPicture(u":/icon16.png"_s, "png")},
+        builtInPicture(u":/wallpaper.png"_s, "png"),
+        {builtInPicture(u":/config.bmp"_s, "bmp"), builtInPicture(u":/config32.bmp"_s, "bmp")}};
     return pictures;
 }
 

@@ -407,7 +407,7 @@ void tst_frmMain::wallpaperMarkerIsComparedCaseSensitively()
     h.events.WallpaperPath = setting;
     const QImage shown = openAndGrab();
     QCOMPARE(h.pictures.paths, pathsRead);
-    const QImage builtIn(QStringLiteral(QUORVANE_RESOURCES "/wallpaper.jpg"));
+    const QImage builtIn(QStringLiteral(QUORVANE_RESOURCES "/wallpaper.png"));
     QCOMPARE(shown.pixelColor(LeftMargin), builtIn.pixelColor(LeftMargin));
     QVERIFY(shown.pixelColor(LeftMargin) != QColor(Qt::black));
 }
@@ -437,7 +437,7 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne()
     h.events.WallpaperPath = path;
     const QImage shown = openAndGrab();
     QCOMPARE(h.pictures.paths, QStringList {path});
-    const QImage builtIn(QStringLiteral(QUORVANE_RESOURCES "/wallpaper.jpg"));
+    const QImage builtIn(QStringLiteral(QUORVANE_RESOURCES "/wallpaper.png"));
     QCOMPARE(shown.pixelColor(LeftMargin), builtIn.pixelColor(LeftMargin));
     QCOMPARE(shown.pixelColor(BetweenLines), builtIn.pixelColor(BetweenLines));
 }
