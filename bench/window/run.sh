@@ -190,10 +190,10 @@ for ((i = 1; i <= cg_runs; i++)); do
 done
 
 if ((runs > 0)); then
-    report "(a) start to first frame" ms "$tmp/floor" "$tmp/program" 1 1.05
-    report "(b) peak resident memory" kB "$tmp/floor" "$tmp/program" 2 1.05
+    report "(a) start to first frame" ms "$tmp/floor" "$tmp/program" 1 1.10
+    report "(b) peak resident memory" kB "$tmp/floor" "$tmp/program" 2 1.10
     if [ -s "$tmp/floor.cpu" ]; then
-        report "(d) processor time" ms "$tmp/floor.cpu" "$tmp/program.cpu" 1 1.05
+        report "(d) processor time" ms "$tmp/floor.cpu" "$tmp/program.cpu" 1 1.10
     else
         echo "(d) processor time: skipped, perf is not installed" >&2
     fi
