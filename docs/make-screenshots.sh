@@ -24,11 +24,12 @@ private_home
 export LC_ALL=C.UTF-8
 mkdir -p "$(dirname "$settings_file")"
 
-# An example list: a few events of a year ahead, the second one counted down to.
+# An example list: a few events of a year ahead, the second one, which comes back every year,
+# counted down to.
 year=$(($(date +%Y) + 1))
 printf '%s\n' '[countdown]' 'Wallpaper=veltor://default' 'Active=2' \
     "d1=$year-03-14 09:30" 't1=Conference talk' \
-    "d2=$year-07-01 18:00" 't2=Summer holidays' \
+    "d2=$year-07-01 18:00" 't2=Summer holidays' 'r2=yearly' \
     "d3=$year-12-24 17:00" 't3=Christmas Eve' >"$settings_file"
 
 start_program "$exe"

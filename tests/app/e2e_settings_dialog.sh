@@ -1,7 +1,8 @@
 #!/bin/bash
 # End to end, on the real program in a private Xvfb display: the countdown window's settings
-# button opens the settings dialog in its place; an event typed there, added and confirmed
-# with OK is stored as the active event, and the new countdown window counts down to it.
+# button opens the settings dialog in its place; an event typed there, added, changed from the
+# keyboard and confirmed with OK is stored as the active event, and the new countdown window
+# counts down to it.
 #
 # usage: e2e_settings_dialog.sh <quorvane> [lsan suppressions]
 set -uo pipefail
@@ -10,6 +11,7 @@ source "$(dirname "$0")/../../scripts/lib/e2e.sh"
 exe=$1
 export LSAN_OPTIONS="suppressions=${2:-/dev/null}:print_suppressions=0"
 description="Launch party"
+changed="Launch anniversary"
 date="2004-01-19 01:15"
 
 require_tools Xvfb xdotool
@@ -41,20 +43,25 @@ dialog=$(window Settings)
 [ -n "$dialog" ] || fail "the settings dialog did not open"
 has_window Quorvane && fail "the countdown window is still open beside the settings dialog"
 
-# txtDescription at 16, 192 and txtDate at 16, 232, 321 x 19 each; cmdAdd at 16, 256 and
-# cmdOk at 168, 320, 81 x 25 each.
+# txtDescription at 16, 192 and txtDate at 16, 232, 321 x 19 each; cmdAdd at 16, 256, 69 x 25;
+# cmdOk at 168, 320, 81 x 25.
 xdotool mousemove --sync --window "$dialog" 100 201 click 1
 xdotool type --delay 20 "$description"
 xdotool mousemove --sync --window "$dialog" 100 241 click 1
 xdotool type --delay 20 "$date"
 xdotool mousemove --sync --window "$dialog" 56 268 click 1
+# From Add, Tab goes to the description box, then past the date box to Every year and Change.
+xdotool key --delay 50 Tab
+xdotool type --delay 20 "$changed"
+xdotool key --delay 50 Tab Tab space Tab space
 xdotool mousemove --sync --window "$dialog" 208 332 click 1
 
-until_ok 30 has_window "$description" || fail "no countdown window titled \"$description\" opened"
+until_ok 30 has_window "$changed" || fail "no countdown window titled \"$changed\" opened"
 has_window Settings && fail "the settings dialog is still open beside the countdown window"
 
 [ -f "$conf" ] || fail "no settings file at $conf"
-for line in "[countdown]" "d1=$date" "t1=$description" "Active=1" "Wallpaper=veltor://default"; do
+for line in "[countdown]" "d1=$date" "t1=$changed" "r1=yearly" "Active=1" \
+    "Wallpaper=veltor://default"; do
     grep -qxF "$line" "$conf" || { cat "$conf" >&2; fail "the settings file lacks \"$line\""; }
 done
 

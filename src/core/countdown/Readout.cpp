@@ -1,6 +1,7 @@
 #include "core/countdown/Readout.h"
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -61,15 +62,32 @@ QString ReadoutLineText(Unit unit, qint32 count)
     return QString::number(count) + UnitSuffix(unit);
 }
 
-Readout ComputeReadout(const Clock &clock, const QString &targetDate)
+WallClockTime NextAnniversary(const WallClockTime &stored, const WallClockTime &now)
+{
+    const int month = stored.date.month();
+    const int day = stored.date.day();
+    const auto inYear = [&](int year) {
+        // Only 29 February can be missing from a year.
+        return WallClockTime {
+            QDate(year, month, QDate::isValid(year, month, day) ? day : 28), stored.time};
+    };
+    const WallClockTime thisYear = inYear(now.date.year());
+    const bool passed = std::pair(thisYear.date, thisYear.time) < std::pair(now.date, now.time);
+    return passed ? inYear(now.date.year() + 1) : thisYear;
+}
+
+Readout ComputeReadout(const Clock &clock, const QString &targetDate, bool yearly)
 {
     Readout readout;
-    const std::optional<WallClockTime> target = ParseDateText(targetDate);
+    std::optional<WallClockTime> target = ParseDateText(targetDate);
     if (!target) {
         return readout;
     }
     for (const Unit unit : ReadoutUnits) {
         const WallClockTime now = WallClockTime::fromDateTime(clock.now());
+        if (yearly && readout.lines.isEmpty()) {
+            target = NextAnniversary(*target, now);
+        }
         const std::optional<qint32> count = UnitsBetween(unit, now, *target);
         if (!count) {
             break;

@@ -25,12 +25,20 @@ std::optional<qint32> UnitsBetween(Unit unit, const WallClockTime &from, const W
 // The text of one readout line: the count in decimal followed by the unit's suffix.
 QString ReadoutLineText(Unit unit, qint32 count);
 
+// When a yearly event stored for `stored` comes back next: the first wall-clock time at or
+// after `now` with its month, day, hour and minute. 29 February falls on 28 February in years
+// without it. A time the clock skips at a change to daylight saving time still counts, on the
+// clock face, like every other.
+WallClockTime NextAnniversary(const WallClockTime &stored, const WallClockTime &now);
+
 // The readout for targetDate, line by line, each line reading the clock just before it is
-// computed. Stops at the first line that fails: an unreadable date fails at the first line,
-// a count that overflows at its own line. `lines` holds the texts of the lines before it.
+// computed. A yearly event counts to its next anniversary as of the first reading, so that
+// every line counts to the same moment. Stops at the first line that fails: an unreadable date
+// fails at the first line, a count that overflows at its own line. `lines` holds the texts of
+// the lines before it.
 struct Readout
 {
     QStringList lines; // at most four, in the order days, hours, minutes, seconds
     bool complete() const { return lines.size() == 4; }
 };
-Readout ComputeReadout(const Clock &clock, const QString &targetDate);
+Readout ComputeReadout(const Clock &clock, const QString &targetDate, bool yearly = false);

@@ -7,11 +7,10 @@ using namespace SettingsLayout;
 
 namespace {
 
-// n for a date or description key "d<n>" or "t<n>" as the program writes it; nothing else.
+// n for an event key "d<n>", "t<n>" or "r<n>" as the program writes it; nothing else.
 std::optional<qint64> eventKeyNumber(const QString &key)
 {
-    if (key.size() < 2 || key.size() > 19
-        || (key.at(0) != QLatin1Char('d') && key.at(0) != QLatin1Char('t'))
+    if (key.size() < 2 || key.size() > 19 || !QStringView(u"dtr").contains(key.at(0))
         || key.at(1) == QLatin1Char('0')) {
         return std::nullopt;
     }
@@ -38,17 +37,42 @@ qsizetype EventList::countdownIndex() const
     return isValidIndex(ActiveEvent) ? ActiveEvent : 0;
 }
 
+bool EventList::isYearly(qint64 index) const
+{
+    return isValidIndex(index) && EventRepeats.value(index) == YearlyRepeat();
+}
+
+EventList::Event EventList::eventAt(qsizetype index) const
+{
+    return {EventDates.at(index), EventDescriptions.at(index), EventRepeats.value(index)};
+}
+
 void EventList::resetToBuiltInEvent()
 {
     EventDates = {BuiltInEventDate()};
     EventDescriptions = {BuiltInEventDescription()};
+    EventRepeats = {QString()};
 }
 
-qsizetype EventList::appendEvent(const QString &date, const QString &description)
+qsizetype EventList::appendEvent(
+    const QString &date, const QString &description, const QString &repeat)
 {
+    // Lists filled by hand may have left this one short; it catches up first.
+    EventRepeats.resize(EventDates.size());
     EventDates.append(date);
     EventDescriptions.append(description);
+    EventRepeats.append(repeat);
     return upperBound();
+}
+
+std::optional<EventList::Event> EventList::changeEvent(qint64 index, const Event &event)
+{
+    if (index < 1 || !isLiveEvent(index)) {
+        return std::nullopt;
+    }
+    const Event held = eventAt(index);
+    restoreEvent(index, event);
+    return held;
 }
 
 std::optional<EventList::Event> EventList::removeEvent(qint64 index)
@@ -56,9 +80,8 @@ std::optional<EventList::Event> EventList::removeEvent(qint64 index)
     if (index < 1 || !isValidIndex(index)) {
         return std::nullopt;
     }
-    Event held {EventDates.at(index), EventDescriptions.at(index)};
-    EventDates[index] = RemovedEventDate();
-    EventDescriptions[index] = QString();
+    const Event held = eventAt(index);
+    restoreEvent(index, {RemovedEventDate(), QString(), QString()});
     return held;
 }
 
@@ -67,8 +90,10 @@ bool EventList::restoreEvent(qint64 index, const Event &event)
     if (!isValidIndex(index)) {
         return false;
     }
+    EventRepeats.resize(EventDates.size());
     EventDates[index] = event.date;
     EventDescriptions[index] = event.description;
+    EventRepeats[index] = event.repeat;
     return true;
 }
 
@@ -103,7 +128,9 @@ void LoadSettings(EventList &events, const SettingsStore &settings)
         if (date.isEmpty()) {
             continue;
         }
-        const qsizetype index = events.appendEvent(date, settings.get(sec, descriptionKey(n)));
+        const QString description = settings.get(sec, descriptionKey(n));
+        const qsizetype index
+            = events.appendEvent(date, description, settings.get(sec, repeatKey(n)));
         if (n == active) {
             activeIndex = index;
         }
@@ -119,7 +146,8 @@ void LoadSettings(EventList &events, const SettingsStore &settings)
 }
 
 SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
-    const QStringList &eventDates, const QStringList &eventDescriptions, int selectedIndex)
+    const QStringList &eventDates, const QStringList &eventDescriptions, int selectedIndex,
+    const QStringList &eventRepeats)
 {
     const QString sec = section();
     const qsizetype upper = eventDescriptions.size() - 1;
@@ -134,6 +162,11 @@ SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
             const qsizetype number = j - removed;
             settings.save(sec, dateKey(number), eventDates.value(j));
             settings.save(sec, descriptionKey(number), eventDescriptions.at(j));
+            // A one-off event's number loses its repeat key through the clean-up below.
+            const QString repeat = eventRepeats.value(j);
+            if (!repeat.isEmpty()) {
+                settings.save(sec, repeatKey(number), repeat);
+            }
         }
         if (selectedIndex == j) {
             settings.save(sec, activeKey(), QString::number(j - removed));
@@ -155,10 +188,12 @@ SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
     }
 
     // Event keys above the kept ones that this run never read, such as those another
-    // instance saved meanwhile, would mix another list into this one or come back later.
+    // instance saved meanwhile, would mix another list into this one or come back later. The
+    // same goes for every repeat key not saved just now: one left beside a one-off event,
+    // read or written meanwhile, would make it yearly.
     settings.removeStale(sec, [kept](const QString &key) {
         const std::optional<qint64> number = eventKeyNumber(key);
-        return number && *number > kept;
+        return number && (*number > kept || key.at(0) == QLatin1Char('r'));
     });
     return settings.commit();
 }

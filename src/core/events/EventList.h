@@ -8,14 +8,17 @@
 
 // Everything the user can set, held in memory for the whole run and shared by both windows.
 // The lists are read directly; they are changed only through the operations below, which keep
-// both the same size.
+// them the same size.
 struct EventList
 {
-    // Entry n is event n; entry 0 is the built-in event. Both lists always have the same size.
+    // Entry n is event n; entry 0 is the built-in event. The lists always have the same size.
     // An entry whose description is empty counts as removed.
     QStringList EventDates;
     QStringList EventDescriptions;
-    // Index, in both lists, of the event counted down to.
+    // How each event repeats, as stored: YearlyRepeat(), empty for a one-off event, or a value a
+    // later version wrote, which counts as one-off and is kept as it is.
+    QStringList EventRepeats;
+    // Index, in the lists, of the event counted down to.
     qint32 ActiveEvent = 0;
     // DefaultWallpaperMarker for the built-in picture, otherwise the path of an image file.
     QString WallpaperPath;
@@ -25,9 +28,10 @@ struct EventList
     {
         QString date;
         QString description;
+        QString repeat = QString();
     };
 
-    // Upper bound of both lists (the number of entries after the built-in one).
+    // Upper bound of the lists (the number of entries after the built-in one).
     qsizetype upperBound() const { return EventDates.size() - 1; }
     bool isValidIndex(qint64 index) const { return index >= 0 && index < EventDates.size(); }
     // An index in the lists whose entry is not removed.
@@ -35,16 +39,24 @@ struct EventList
     // The entry counted down to: ActiveEvent, or the built-in event when ActiveEvent is outside
     // the lists. A removed entry is still counted down to.
     qsizetype countdownIndex() const;
+    // The entry at index comes back every year.
+    bool isYearly(qint64 index) const;
+    // What the entry at index holds; an index outside the lists must not be passed.
+    Event eventAt(qsizetype index) const;
 
-    // Both lists hold only the built-in event.
+    // The lists hold only the built-in event.
     void resetToBuiltInEvent();
     // Adds an event after the last entry and returns its index.
-    qsizetype appendEvent(const QString &date, const QString &description);
+    qsizetype appendEvent(
+        const QString &date, const QString &description, const QString &repeat = QString());
+    // Replaces what the user's live event at index holds and returns what it held before.
+    // Nothing for the built-in event, a removed entry or an index outside the lists.
+    std::optional<Event> changeEvent(qint64 index, const Event &event);
     // Marks the user's event at index removed and returns what it held. Nothing for the built-in
     // event or an index outside the lists.
     std::optional<Event> removeEvent(qint64 index);
-    // Puts an entry back at index, as removeEvent returned it; false for an index outside the
-    // lists. Entries keep their indexes, so several may be put back in any order.
+    // Puts an entry back at index, as removeEvent or changeEvent returned it; false for an index
+    // outside the lists. Entries keep their indexes, so several may be put back in any order.
     bool restoreEvent(qint64 index, const Event &event);
 };
 
@@ -70,6 +82,10 @@ inline QString descriptionKey(qint64 n)
 {
     return QLatin1Char('t') + QString::number(n);
 }
+inline QString repeatKey(qint64 n)
+{
+    return QLatin1Char('r') + QString::number(n);
+}
 } // namespace SettingsLayout
 
 // As a wallpaper setting: the built-in picture. Compared by exact, case-sensitive equality.
@@ -85,6 +101,11 @@ inline QString BuiltInEventDescription()
 {
     return QStringLiteral("Quorvane");
 }
+// As a repeat value: the event comes back every year. Compared by exact equality.
+inline QString YearlyRepeat()
+{
+    return QStringLiteral("yearly");
+}
 // Written into a removed entry's date.
 inline QString RemovedEventDate()
 {
@@ -98,6 +119,8 @@ inline QString RemovedEventDate()
 void LoadSettings(EventList &events, const SettingsStore &settings);
 
 // Writes the wallpaper text, the kept events renumbered from 1 and the selected event
-// (selectedIndex -1: none) and commits them as one change. Changes neither list.
+// (selectedIndex -1: none) and commits them as one change. An event with a repeat value gets
+// it under its new number; one without has none stored. Changes no list.
 SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
-    const QStringList &eventDates, const QStringList &eventDescriptions, int selectedIndex);
+    const QStringList &eventDates, const QStringList &eventDescriptions, int selectedIndex,
+    const QStringList &eventRepeats = {});

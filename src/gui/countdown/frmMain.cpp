@@ -189,6 +189,7 @@ void frmMain::Form_Load()
 {
     const qsizetype active = m_events.countdownIndex();
     m_targetDate = m_events.EventDates.value(active);
+    m_yearly = m_events.isYearly(active);
     // Qt reads "[*]" in a title as the modified mark; doubled, it shows as typed.
     QString title = ShownText(m_events.EventDescriptions.value(active));
     setWindowTitle(title.replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
@@ -223,7 +224,7 @@ void frmMain::centreOnScreen()
 
 bool frmMain::RefreshReadout()
 {
-    const Readout readout = ComputeReadout(m_clock, m_targetDate);
+    const Readout readout = ComputeReadout(m_clock, m_targetDate, m_yearly);
     const std::array<QLabel *, 4> labels = {lblDays, lblHours, lblMin, lblSec};
     for (qsizetype i = 0; i < readout.lines.size(); ++i) {
         setLine(labels.at(static_cast<std::size_t>(i)), readout.lines.at(i));

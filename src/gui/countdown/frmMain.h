@@ -59,6 +59,8 @@ private:
     const Clock &m_clock;
     const PictureLoader &m_pictures;
     QString m_targetDate;
+    // The event comes back every year: the readout counts to its next anniversary.
+    bool m_yearly = false;
     QPixmap m_wallpaper;
 
     // The controls, named as in the window's design.

@@ -67,6 +67,29 @@ QString impossibleDateReason(const QString &date)
     return QString();
 }
 
+// Add's and Change's checks of a typed date, each fault with its message; true when the date
+// names a real moment.
+bool acceptTypedDate(MessageBox &messages, const QString &date)
+{
+    if (!MatchesDateShape(date)) {
+        messages.show(invalidDateText(), MessageBox::Stop, QStringLiteral("Invalid syntax"));
+        return false;
+    }
+    // The countdown could not show a date that does not exist: say what is wrong with it.
+    const QString reason = impossibleDateReason(date);
+    if (!reason.isEmpty()) {
+        messages.show(reason + CrLf + CrLf + QStringLiteral("Please enter a date that exists."),
+            MessageBox::Stop, QStringLiteral("Invalid date"));
+        return false;
+    }
+    return true;
+}
+
+QString repeatFor(bool yearly)
+{
+    return yearly ? YearlyRepeat() : QString();
+}
+
 QFont dialogFont()
 {
     // Tahoma where installed, otherwise a sans-serif of similar width: Liberation Sans, installed
@@ -172,6 +195,7 @@ frmConfig::frmConfig(EventList &events, SettingsStore &settings, MessageBox &mes
 
     connect(m_cboEvents, &QComboBox::currentIndexChanged, this, &frmConfig::cboEvents_Click);
     connect(m_cmdAdd, &QPushButton::clicked, this, &frmConfig::cmdAdd_Click);
+    connect(m_cmdChange, &QPushButton::clicked, this, &frmConfig::cmdChange_Click);
     connect(m_cmdRemove, &QPushButton::clicked, this, &frmConfig::cmdRemove_Click);
     connect(m_cmdOk, &QPushButton::clicked, this, &frmConfig::cmdOk_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmConfig::cmdCancel_Click);
@@ -228,14 +252,21 @@ void frmConfig::createControls()
         = place(new QLineEdit(m_fraMsg[1]), QStringLiteral("txtDescription"), 8, 104, 321, 19);
     m_lblMsg[2]->setBuddy(m_txtDescription);
     m_lblMsg[0] = place(new QLabel(QStringLiteral("Date/Time (YYYY-MM-DD HH:MIN):"), m_fraMsg[1]),
-        QStringLiteral("lblMsg0"), 8, 128, 297, 17);
+        QStringLiteral("lblMsg0"), 8, 128, 217, 17);
+    const QString yearlyCaption = QStringLiteral("Every year");
+    m_chkYearly = place(
+        new QCheckBox(yearlyCaption, m_fraMsg[1]), QStringLiteral("chkYearly"), 240, 128, 89, 17);
+    m_chkYearly->setAccessibleName(yearlyCaption);
     m_txtDate = place(new QLineEdit(m_fraMsg[1]), QStringLiteral("txtDate"), 8, 144, 321, 19);
     m_lblMsg[0]->setBuddy(m_txtDate);
 
-    // The two list buttons belong to the window but lie over the Events frame's lower part.
+    // The list buttons belong to the window but lie over the Events frame's lower part.
     m_cmdAdd = place(
-        new QPushButton(QStringLiteral("Add"), this), QStringLiteral("cmdAdd"), 16, 256, 81, 25);
+        new QPushButton(QStringLiteral("Add"), this), QStringLiteral("cmdAdd"), 16, 256, 69, 25);
     m_cmdAdd->setDefault(true);
+    m_cmdChange = place(new QPushButton(QStringLiteral("Change"), this),
+        QStringLiteral("cmdChange"), 92, 256, 69, 25);
+    m_cmdChange->setAccessibleName(QStringLiteral("Change"));
     m_cmdRemove = place(new QPushButton(QStringLiteral("Remove Selected"), this),
         QStringLiteral("cmdRemove"), 168, 256, 169, 25);
 
@@ -255,9 +286,9 @@ void frmConfig::createControls()
     m_lblMsg[3]->setFont(bold);
     m_lblMsg[3]->adjustSize();
 
-    QWidget *const tabOrder[]
-        = {m_optWallpaperDefault, m_optWallpaperCustom, m_txtWallpaper, m_cboEvents, m_cmdAdd,
-            m_txtDescription, m_txtDate, m_cmdRemove, m_chkLogin, m_cmdOk, m_cmdCancel};
+    QWidget *const tabOrder[] = {m_optWallpaperDefault, m_optWallpaperCustom, m_txtWallpaper,
+        m_cboEvents, m_cmdAdd, m_txtDescription, m_txtDate, m_chkYearly, m_cmdChange, m_cmdRemove,
+        m_chkLogin, m_cmdOk, m_cmdCancel};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
@@ -294,8 +325,8 @@ void frmConfig::Form_Load()
         // In one go: one insertion for the model and the list instead of one per event.
         QStringList shown;
         shown.reserve(m_events.EventDescriptions.size());
-        for (const QString &description : std::as_const(m_events.EventDescriptions)) {
-            shown.append(ShownText(description));
+        for (qsizetype i = 0; i < m_events.EventDescriptions.size(); ++i) {
+            shown.append(listItemText(i));
         }
         m_cboEvents->addItems(shown);
         dropDownLongList(m_cboEvents);
@@ -324,24 +355,23 @@ void frmConfig::cboEvents_Click()
     }
     if (m_events.isLiveEvent(index)) {
         m_lblDate->setText(ShownText(m_events.EventDates.at(index)));
+        m_chkYearly->setChecked(m_events.isYearly(index));
         return;
     }
     // A removed entry cannot stay selected; this runs Selection again for the built-in event.
     m_cboEvents->setCurrentIndex(0);
 }
 
+QString frmConfig::listItemText(qsizetype index) const
+{
+    const QString shown = ShownText(m_events.EventDescriptions.at(index));
+    return m_events.isYearly(index) ? shown + QStringLiteral(" (every year)") : shown;
+}
+
 void frmConfig::cmdAdd_Click()
 {
     const QString date = m_txtDate->text();
-    if (!MatchesDateShape(date)) {
-        m_messages.show(invalidDateText(), MessageBox::Stop, QStringLiteral("Invalid syntax"));
-        return;
-    }
-    // The countdown could not show a date that does not exist: say what is wrong with it.
-    const QString reason = impossibleDateReason(date);
-    if (!reason.isEmpty()) {
-        m_messages.show(reason + CrLf + CrLf + QStringLiteral("Please enter a date that exists."),
-            MessageBox::Stop, QStringLiteral("Invalid date"));
+    if (!acceptTypedDate(m_messages, date)) {
         return;
     }
     // Pasted line breaks and tabs would break the countdown's title and widen the list.
@@ -351,11 +381,60 @@ void frmConfig::cmdAdd_Click()
         return;
     }
 
-    m_events.appendEvent(date, description);
+    const qsizetype index
+        = m_events.appendEvent(date, description, repeatFor(m_chkYearly->isChecked()));
     m_txtDate->clear();
     m_txtDescription->clear();
-    m_cboEvents->addItem(ShownText(description));
+    m_cboEvents->addItem(listItemText(index));
     m_cboEvents->setCurrentIndex(m_cboEvents->count() - 1);
+}
+
+void frmConfig::cmdChange_Click()
+{
+    const int index = m_cboEvents->currentIndex();
+    if (!m_events.isValidIndex(index)) {
+        return;
+    }
+    if (index == 0) {
+        m_messages.show(QStringLiteral("This event cannot be changed!"), MessageBox::Exclamation);
+        return;
+    }
+    // An empty box keeps what the event has; a refused date changes nothing at all.
+    const QString date = m_txtDate->text();
+    if (!date.isEmpty() && !acceptTypedDate(m_messages, date)) {
+        return;
+    }
+    const QString description = OneLineText(m_txtDescription->text());
+    const bool yearly = m_chkYearly->isChecked();
+    const bool yearlyChanged = yearly != m_events.isYearly(index);
+    if (date.isEmpty() && description.isEmpty() && !yearlyChanged) {
+        m_messages.show(QStringLiteral("Type a new description or date for this event, or change "
+                                       "Every year, then press Change."),
+            MessageBox::Exclamation);
+        return;
+    }
+
+    EventList::Event changed = m_events.eventAt(index);
+    if (!date.isEmpty()) {
+        changed.date = date;
+    }
+    if (!description.isEmpty()) {
+        changed.description = description;
+    }
+    // Only a change of the box replaces the stored value, so that one this version does not
+    // know survives a change of the texts.
+    if (yearlyChanged) {
+        changed.repeat = repeatFor(yearly);
+    }
+    const std::optional<EventList::Event> held = m_events.changeEvent(index, changed);
+    if (!held) {
+        return;
+    }
+    m_undo.append({index, *held});
+    m_cboEvents->setItemText(index, listItemText(index));
+    m_lblDate->setText(ShownText(changed.date));
+    m_txtDate->clear();
+    m_txtDescription->clear();
 }
 
 void frmConfig::cmdRemove_Click()
@@ -373,7 +452,7 @@ void frmConfig::cmdRemove_Click()
     if (!held) {
         return;
     }
-    m_removed.append({index, *held});
+    m_undo.append({index, *held});
     m_cboEvents->setItemText(
         index, m_cboEvents->itemText(index) + QStringLiteral(" [to be removed]"));
     setItemSelectable(m_cboEvents, index, false);
@@ -395,7 +474,7 @@ void frmConfig::cmdOk_Click()
         return;
     }
     const SaveResult saved = SaveEventList(m_settings, m_txtWallpaper->text(), m_events.EventDates,
-        m_events.EventDescriptions, m_cboEvents->currentIndex());
+        m_events.EventDescriptions, m_cboEvents->currentIndex(), m_events.EventRepeats);
     if (!saved.ok) {
         // Nothing was written; the dialog stays open with everything entered, to retry or cancel.
         m_messages.show(
@@ -431,12 +510,12 @@ void frmConfig::cmdOk_Click()
 
 void frmConfig::cmdCancel_Click()
 {
-    // Cancel takes back this visit's removals, newest first, so that a later OK cannot delete
-    // what the user cancelled. Added events stay in memory until the next OK.
-    while (!m_removed.isEmpty()) {
-        const auto [index, event] = m_removed.takeLast();
+    // Cancel takes back this visit's removals and changes, newest first, so that a later OK
+    // cannot store what the user cancelled. Added events stay in memory until the next OK.
+    while (!m_undo.isEmpty()) {
+        const auto [index, event] = m_undo.takeLast();
         if (m_events.restoreEvent(index, event)) {
-            m_cboEvents->setItemText(int(index), ShownText(event.description));
+            m_cboEvents->setItemText(int(index), listItemText(index));
             setItemSelectable(m_cboEvents, int(index), true);
         }
     }

@@ -41,10 +41,13 @@ protected:
 
 private:
     void createControls();
+    // The list's text for the entry at index: its description, marked when it is yearly.
+    QString listItemText(qsizetype index) const;
 
     void Form_Load();
     void cboEvents_Click();
     void cmdAdd_Click();
+    void cmdChange_Click();
     void cmdRemove_Click();
     void cmdOk_Click();
     void cmdCancel_Click();
@@ -65,8 +68,9 @@ private:
     // An OK in this visit saved the settings (and then failed to change the login entry).
     bool m_saved = false;
 
-    // Every entry removed during this visit, in order, with what it held: Cancel puts them back.
-    QList<std::pair<qint64, EventList::Event>> m_removed;
+    // Every entry removed or changed during this visit, in order, with what it held before:
+    // Cancel puts them back.
+    QList<std::pair<qint64, EventList::Event>> m_undo;
 
     // The file-open dialog's settings; it remembers the last chosen file for this visit.
     FileDialog::Request m_dlgWallpaper;
@@ -81,7 +85,9 @@ private:
     QLabel *m_Label1 = nullptr;
     QLineEdit *m_txtDescription = nullptr;
     QLineEdit *m_txtDate = nullptr;
+    QCheckBox *m_chkYearly = nullptr;
     QPushButton *m_cmdAdd = nullptr;
+    QPushButton *m_cmdChange = nullptr;
     QPushButton *m_cmdRemove = nullptr;
     QCheckBox *m_chkLogin = nullptr;
     QPushButton *m_cmdOk = nullptr;

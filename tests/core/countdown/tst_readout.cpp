@@ -49,6 +49,9 @@ private slots:
     void overflowFailsAtTheFirstLineThatDoesNotFit();
     void lineTexts();
     void millisecondsAreDropped();
+    void nextAnniversary_data();
+    void nextAnniversary();
+    void yearlyEventNeverCountsPastItsDay();
 };
 
 void tst_Readout::linesAtTheBuiltInDate_data()
@@ -166,6 +169,46 @@ void tst_Readout::millisecondsAreDropped()
     // 07:59:59.999 is still 1 second before the event, not 0.001.
     const FakeClock clock(QDateTime(QDate(2003, 6, 10), QTime(7, 59, 59, 999)));
     QCOMPARE(ComputeReadout(clock, u"2003-06-10 08:00"_s).lines.value(3), u"1 Sec."_s);
+}
+
+void tst_Readout::nextAnniversary_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("next");
+    const auto row
+        = [](const char *tag, const char *stored, const QDateTime &now, const char *next) {
+              QTest::newRow(tag) << QString::fromLatin1(stored) << now << QString::fromLatin1(next);
+          };
+    row("before", "2000-06-10 08:00", local(2003, 6, 9, 23, 59, 59), "2003-06-10 08:00");
+    row("at", "2000-06-10 08:00", local(2003, 6, 10, 8, 0, 0), "2003-06-10 08:00");
+    row("after", "2000-06-10 08:00", local(2003, 6, 10, 8, 0, 30), "2004-06-10 08:00");
+    row("29 February, leap year", "2000-02-29 12:00", local(2004, 2, 1, 0, 0, 0),
+        "2004-02-29 12:00");
+    row("29 February, common year", "2000-02-29 12:00", local(2003, 2, 1, 0, 0, 0),
+        "2003-02-28 12:00");
+    row("last minute of a year", "1999-12-31 23:59", local(2003, 12, 31, 23, 59, 30),
+        "2004-12-31 23:59");
+    // On the clock face alone: where daylight saving time starts at 02:00, the clock reads
+    // 01:59:59 and then 03:00:00, and an anniversary at 02:30 is passed over for that year.
+    row("gap, before", "2000-03-28 02:30", local(2004, 3, 28, 1, 59, 59), "2004-03-28 02:30");
+    row("gap, after", "2000-03-28 02:30", local(2004, 3, 28, 3, 0, 0), "2005-03-28 02:30");
+}
+
+void tst_Readout::nextAnniversary()
+{
+    QFETCH(QString, stored);
+    QFETCH(QDateTime, now);
+    QFETCH(QString, next);
+    QCOMPARE(NextAnniversary(*ParseDateText(stored), WallClockTime::fromDateTime(now)),
+        *ParseDateText(next));
+}
+
+void tst_Readout::yearlyEventNeverCountsPastItsDay()
+{
+    const FakeClock clock(local(2003, 6, 10, 8, 0, 1));
+    QCOMPARE(ComputeReadout(clock, u"2000-06-10 08:00"_s, true).lines,
+        (QStringList {u"366 Days"_s, u"8784 Hrs."_s, u"527040 Min."_s, u"31622399 Sec."_s}));
 }
 
 QTEST_GUILESS_MAIN(tst_Readout)

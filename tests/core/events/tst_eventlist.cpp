@@ -28,6 +28,7 @@ private slots:
     void loadingReplacesEverything();
     void textsRoundTripExactly_data();
     void textsRoundTripExactly();
+    void repeatValuesTravelWithTheirEvents();
 
     void appendedEventsTakeTheNextIndexInBothLists();
     void removingMarksTheEntryAndHandsBackWhatItHeld();
@@ -87,7 +88,7 @@ void tst_EventList::readsExactlyTheNamedKeysInOrder()
     LoadSettings(store, settings);
     QCOMPARE(settings.log,
         (QStringList {u"get Wallpaper"_s, u"get Active"_s, u"keys countdown"_s, u"get d1"_s,
-            u"get t1"_s, u"get d2"_s, u"get t2"_s}));
+            u"get t1"_s, u"get r1"_s, u"get d2"_s, u"get t2"_s, u"get r2"_s}));
     QCOMPARE(store.EventDescriptions, (QStringList {u"Quorvane"_s, u"One"_s, u"Two"_s}));
 }
 
@@ -195,6 +196,28 @@ void tst_EventList::loadingReplacesEverything()
     QCOMPARE(store.EventDescriptions, first.EventDescriptions);
     QCOMPARE(store.ActiveEvent, 1);
     QCOMPARE(store.WallpaperPath, u"/pictures/a.jpg"_s);
+}
+
+void tst_EventList::repeatValuesTravelWithTheirEvents()
+{
+    // Event 2 deleted by hand; event 3's value comes from a later version.
+    seed({{u"d1"_s, u"2000-06-10 08:00"_s}, {u"t1"_s, u"Gone"_s}, {u"r1"_s, u"yearly"_s},
+        {u"d3"_s, u"2004-01-03 00:00"_s}, {u"t3"_s, u"Monthly"_s}, {u"r3"_s, u"monthly"_s},
+        {u"d4"_s, u"2004-01-04 00:00"_s}, {u"t4"_s, u"Once"_s}, {u"d5"_s, u"2000-01-05 00:00"_s},
+        {u"t5"_s, u"Birthday"_s}, {u"r5"_s, u"yearly"_s}});
+    IniFileStore settings(path());
+    EventList store;
+    LoadSettings(store, settings);
+    QCOMPARE(store.EventRepeats,
+        (QStringList {QString(), u"yearly"_s, u"monthly"_s, QString(), u"yearly"_s}));
+
+    // Another program writes r2 meanwhile; renumbered, 2 is the one-off event's number.
+    seed({{u"r2"_s, u"yearly"_s}});
+    QVERIFY(store.removeEvent(1));
+    QVERIFY(SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions,
+        0, store.EventRepeats)
+                .ok);
+    QCOMPARE(load().EventRepeats, (QStringList {QString(), u"monthly"_s, QString(), u"yearly"_s}));
 }
 
 void tst_EventList::textsRoundTripExactly_data()

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
@@ -131,7 +132,8 @@ private slots:
         } while (w != child<QWidget>(dialog, "optWallpaperDefault"));
         QCOMPARE(order.join(QLatin1Char(' ')),
             QStringLiteral("optWallpaperDefault optWallpaperCustom txtWallpaper cboEvents cmdAdd "
-                           "txtDescription txtDate cmdRemove chkLogin cmdOk cmdCancel"));
+                           "txtDescription txtDate chkYearly cmdChange cmdRemove chkLogin cmdOk "
+                           "cmdCancel"));
         QCOMPARE(
             child<QLabel>(dialog, "lblMsg2")->buddy(), child<QWidget>(dialog, "txtDescription"));
         QCOMPARE(child<QLabel>(dialog, "lblMsg0")->buddy(), child<QWidget>(dialog, "txtDate"));
@@ -548,6 +550,61 @@ private slots:
                 QStringLiteral("d4=2005-05-05 05:05"), QStringLiteral("t1=A"),
                 QStringLiteral("t2=C"), QStringLiteral("t3=D"), QStringLiteral("t4=E")}));
         QCOMPARE(finishes(finished), QList<bool> {true});
+    }
+
+    void changeEditsTheSelectedEventInPlace()
+    {
+        h->seed({QStringLiteral("A"), QStringLiteral("B")}, 1);
+        const EventList before = h->events;
+        {
+            frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
+            const auto change = [&](const QString &description, const QString &date) {
+                child<QLineEdit>(dialog, "txtDescription")->setText(description);
+                child<QLineEdit>(dialog, "txtDate")->setText(date);
+                click(dialog, "cmdChange");
+            };
+            change(QStringLiteral("Mum's\tbirthday"), QString());
+            click(dialog, "chkYearly");
+            change(QString(), QStringLiteral("1960-03-14 00:00"));
+            QCOMPARE(items(dialog).at(1), QStringLiteral("Mum's birthday (every year)"));
+            QCOMPARE(text(dialog, "lblDate"), QStringLiteral("1960-03-14 00:00"));
+            QCOMPARE(text(dialog, "txtDescription") + text(dialog, "txtDate"), QString());
+            QCOMPARE(selected(dialog), 1);
+
+            change(QStringLiteral("C"), QStringLiteral("1960-02-30 00:00"));
+            change(QString(), QString());
+            child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(0);
+            QVERIFY(!child<QCheckBox>(dialog, "chkYearly")->isChecked());
+            change(QStringLiteral("C"), QString());
+            QStringList said;
+            for (const Shown &shown : std::as_const(h->messages.shown)) {
+                said.append(shown.text.section(QStringLiteral("\r\n"), 0, 0));
+            }
+            QCOMPARE(said,
+                (QStringList {QStringLiteral("February 1960 has no day 30."),
+                    QStringLiteral("Type a new description or date for this event, or change "
+                                   "Every year, then press Change."),
+                    QStringLiteral("This event cannot be changed!")}));
+            QCOMPARE(items(dialog).at(1), QStringLiteral("Mum's birthday (every year)"));
+
+            child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(2);
+            change(QStringLiteral("Bee"), QStringLiteral("2031-01-01 00:00"));
+            QCOMPARE(items(dialog).at(2), QStringLiteral("Bee"));
+            click(dialog, "cmdCancel");
+        }
+        QCOMPARE(h->events.EventDescriptions, before.EventDescriptions);
+        QCOMPARE(h->events.EventDates, before.EventDates);
+        QCOMPARE(h->events.EventRepeats, before.EventRepeats);
+
+        // OK stores a change under the event's own number; Add takes the box as it is.
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
+        child<QComboBox>(dialog, "cboEvents")->setCurrentIndex(2);
+        click(dialog, "chkYearly");
+        click(dialog, "cmdChange");
+        addEvent(dialog, QStringLiteral("C"), QStringLiteral("2030-01-01 00:00"));
+        click(dialog, "cmdOk");
+        QCOMPARE(h->onDisk().filter(QRegularExpression(QStringLiteral("^r"))),
+            (QStringList {QStringLiteral("r2=yearly"), QStringLiteral("r3=yearly")}));
     }
 
     void cancelPutsBackEveryRemovalSoALaterOkKeepsThem()
