@@ -79,16 +79,16 @@ WallClockTime NextAnniversary(const WallClockTime &stored, const WallClockTime &
 Readout ComputeReadout(const Clock &clock, const QString &targetDate, bool yearly)
 {
     Readout readout;
-    std::optional<WallClockTime> target = ParseDateText(targetDate);
-    if (!target) {
+    const std::optional<WallClockTime> stored = ParseDateText(targetDate);
+    if (!stored) {
         return readout;
     }
     for (const Unit unit : ReadoutUnits) {
         const WallClockTime now = WallClockTime::fromDateTime(clock.now());
-        if (yearly && readout.lines.isEmpty()) {
-            target = NextAnniversary(*target, now);
-        }
-        const std::optional<qint32> count = UnitsBetween(unit, now, *target);
+        // From each line's own reading, so that a line read just after the moment counts to
+        // the next year rather than below zero.
+        const WallClockTime target = yearly ? NextAnniversary(*stored, now) : *stored;
+        const std::optional<qint32> count = UnitsBetween(unit, now, target);
         if (!count) {
             break;
         }

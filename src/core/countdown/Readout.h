@@ -32,8 +32,8 @@ QString ReadoutLineText(Unit unit, qint32 count);
 WallClockTime NextAnniversary(const WallClockTime &stored, const WallClockTime &now);
 
 // The readout for targetDate, line by line, each line reading the clock just before it is
-// computed. A yearly event counts to its next anniversary as of the first reading, so that
-// every line counts to the same moment. Stops at the first line that fails: an unreadable date
+// computed. A yearly event counts to its next anniversary as of each line's reading, so that
+// no line ever counts below zero. Stops at the first line that fails: an unreadable date
 // fails at the first line, a count that overflows at its own line. `lines` holds the texts of
 // the lines before it.
 struct Readout

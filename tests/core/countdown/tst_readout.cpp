@@ -209,6 +209,12 @@ void tst_Readout::yearlyEventNeverCountsPastItsDay()
     const FakeClock clock(local(2003, 6, 10, 8, 0, 1));
     QCOMPARE(ComputeReadout(clock, u"2000-06-10 08:00"_s, true).lines,
         (QStringList {u"366 Days"_s, u"8784 Hrs."_s, u"527040 Min."_s, u"31622399 Sec."_s}));
+
+    // The moment passes while the lines are computed: the later lines count to the next year.
+    const TickingClock ticking(local(2003, 6, 10, 7, 59, 59));
+    const QStringList lines = ComputeReadout(ticking, u"2000-06-10 08:00"_s, true).lines;
+    QCOMPARE(lines.mid(0, 2), (QStringList {u"0 Days"_s, u"0 Hrs."_s}));
+    QCOMPARE(lines.value(3), u"31622398 Sec."_s);
 }
 
 QTEST_GUILESS_MAIN(tst_Readout)
