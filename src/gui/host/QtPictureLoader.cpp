@@ -17,6 +17,11 @@ namespace {
 // whatever their size.
 constexpr int MaxSide = 12000;
 constexpr qint64 MaxPixels = 30'000'000;
+// A JPEG read top to bottom costs memory for a strip of rows only, but time for each row down
+// to the part shown, across the whole width. When the orientation puts the part shown at the
+// bottom, every row is decoded: a 50-megapixel photo takes about as long as the largest
+// picture decoded whole.
+constexpr qint64 MaxRowPixels = 50'000'000;
 // Backstop for decoders that allocate more than the declared size suggests.
 constexpr int AllocationLimitMb = 160;
 // A JPEG's segments before its image data (metadata, colour profile, thumbnail) fit well within
@@ -139,6 +144,25 @@ bool isSaneSize(const QSize &size)
         && qint64(size.width()) * size.height() <= MaxPixels;
 }
 
+// The part of the stored picture that the orientation turns into the part shown, the top left
+// `shown` of the picture as it is seen. The orientation mirrors, then flips, then turns a
+// quarter clockwise: undone here in the opposite order.
+QRect storedPart(const QSize &stored, const QSize &shown, QImageIOHandler::Transformations turn)
+{
+    QRect part(QPoint(0, 0), shown);
+    if (turn & QImageIOHandler::TransformationRotate90) {
+        // The left column seen was the bottom row stored.
+        part = QRect(0, stored.height() - shown.width(), shown.height(), shown.width());
+    }
+    if (turn & QImageIOHandler::TransformationFlip) {
+        part.moveTop(stored.height() - 1 - part.bottom());
+    }
+    if (turn & QImageIOHandler::TransformationMirror) {
+        part.moveLeft(stored.width() - 1 - part.right());
+    }
+    return part;
+}
+
 } // namespace
 
 QImage QtPictureLoader::load(const QString &path, const QSize &region) const
@@ -157,6 +181,8 @@ QImage QtPictureLoader::load(const QString &path, const QSize &region) const
     }
     QImageReader::setAllocationLimit(AllocationLimitMb);
     QImageReader reader(&file);
+    // Shown as a photo viewer shows it: turned and mirrored as its orientation says.
+    reader.setAutoTransform(true);
     // Only the usual wallpaper formats; the rarer decoders are not worth their risk here.
     static const QList<QByteArray> formats {"jpeg", "jpg", "gif", "bmp", "png"};
     const QByteArray format = reader.format().toLower();
@@ -167,12 +193,18 @@ QImage QtPictureLoader::load(const QString &path, const QSize &region) const
     if (!size.isValid() || size.isEmpty()) {
         return {};
     }
-    const QRect shown = QRect(QPoint(0, 0), region).intersected(QRect(QPoint(0, 0), size));
-    const bool partOnly = (format == "jpeg" || format == "jpg")
-        && reader.supportsOption(QImageIOHandler::ClipRect) && readsTopDown;
+    const QImageIOHandler::Transformations turn = reader.transformation();
+    const QSize seen = turn & QImageIOHandler::TransformationRotate90 ? size.transposed() : size;
+    const QSize shown = region.boundedTo(seen);
+    // The decoder cuts the part out of the stored picture, before it is turned.
+    const QRect part = storedPart(size, shown, turn);
+    const bool partOnly = reader.supportsOption(QImageIOHandler::ClipRect) && readsTopDown;
     if (partOnly) {
-        // The decoder stops after the last row shown: a photo of any size costs a strip.
-        reader.setClipRect(shown);
+        // The decoder stops after the last row of the part: a photo of any size costs a strip.
+        if (qint64(size.width()) * (part.bottom() + 1) > MaxRowPixels) {
+            return {};
+        }
+        reader.setClipRect(part);
     } else if (!isSaneSize(size)) {
         // Decoded whole: a format that cannot tell its size without decoding is refused too.
         return {};
@@ -182,11 +214,11 @@ QImage QtPictureLoader::load(const QString &path, const QSize &region) const
         return {};
     }
     if (partOnly) {
-        return image.size() == shown.size() ? image : QImage();
+        return image.size() == shown ? image : QImage();
     }
     // Some files declare one size and decode to another (a GIF's screen and its frame).
     if (!isSaneSize(image.size())) {
         return {};
     }
-    return image.copy(shown.intersected(image.rect()));
+    return image.copy(QRect(QPoint(0, 0), region).intersected(image.rect()));
 }

@@ -52,12 +52,8 @@ QByteArray rleBitmap(quint32 width, quint32 height)
     return file + info + rest;
 }
 
-// A small JPEG written progressive or baseline whose frame then declares width x height: the
-// header of a large picture with next to no data.
-QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height)
+QByteArray jpegOf(const QImage &image, bool progressive)
 {
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(Qt::gray);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
@@ -65,7 +61,16 @@ QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height)
     if (!writer.write(image)) {
         qFatal("cannot write a JPEG");
     }
-    QByteArray bytes = buffer.data();
+    return buffer.data();
+}
+
+// A small JPEG written progressive or baseline whose frame then declares width x height: the
+// header of a large picture with next to no data.
+QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QByteArray bytes = jpegOf(image, progressive);
     const qsizetype frame = bytes.indexOf(progressive ? "\xff\xc2" : "\xff\xc0");
     if (frame < 0) {
         qFatal("no frame header");
@@ -75,6 +80,18 @@ QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height)
     bytes[frame + 7] = char(width >> 8);
     bytes[frame + 8] = char(width & 0xff);
     return bytes;
+}
+
+// The JPEG with an EXIF segment that gives its orientation (1 to 8), as a camera held on its
+// side stores a photo: a big-endian TIFF header and one directory with that tag alone.
+QByteArray withOrientation(QByteArray jpeg, quint8 orientation)
+{
+    const QByteArray exif
+        = QByteArray("Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 25)
+        + char(orientation) + QByteArray(6, '\0');
+    const qsizetype length = exif.size() + 2;
+    return jpeg.insert(
+        2, QByteArray("\xff\xe1", 2) + char(length >> 8) + char(length & 0xff) + exif);
 }
 
 bool near(const QColor &a, const QColor &b)
@@ -122,6 +139,8 @@ private slots:
     void picturesAtTheSizeLimitsAreLoaded();
     void pngIsLoadedUnlessAChunkIsLongerThanTheFile();
     void photoOfAnySizeShowsItsTopLeftPartInBoundedMemory();
+    void photoIsShownAsItsOrientationSays_data();
+    void photoIsShownAsItsOrientationSays();
     void whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper();
 
 private:
@@ -429,6 +448,9 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne_data()
     // The decoder buffers a progressive JPEG whole before its first row.
     QTest::newRow("progressive JPEG over 30 megapixels")
         << writeFile(u"many.jpg"_s, jpegDeclaring(true, 6000, 5001));
+    // A JPEG read top to bottom, but down to its bottom for the part shown.
+    QTest::newRow("photo on its side over 50 megapixels")
+        << writeFile(u"side.jpg"_s, withOrientation(jpegDeclaring(false, 10000, 5001), 6));
 }
 
 void tst_frmMain::unusablePictureKeepsTheBuiltInOne()
@@ -519,6 +541,41 @@ void tst_frmMain::photoOfAnySizeShowsItsTopLeftPartInBoundedMemory()
     h.events.WallpaperPath = writeFile(u"wide.jpg"_s, jpegDeclaring(false, 65000, 65000));
     const QImage strip = openAndGrab();
     QVERIFY(near(strip.pixelColor(LeftMargin), Qt::gray));
+}
+
+void tst_frmMain::photoIsShownAsItsOrientationSays_data()
+{
+    QTest::addColumn<QByteArray>("jpeg");
+    QTest::addColumn<QColor>("topLeft");
+    QTest::addColumn<QColor>("topRight");
+    // Stored red | green over blue | yellow; for orientations 1 to 8, the quarters seen at the
+    // top corners once the photo is turned as a photo viewer turns it.
+    const Qt::GlobalColor quarters[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    const int seen[8][2] = {{0, 1}, {1, 0}, {3, 2}, {2, 3}, {0, 2}, {2, 0}, {3, 1}, {1, 3}};
+    QImage stored(64, 48, QImage::Format_RGB32);
+    QPainter painter(&stored);
+    for (int i = 0; i < 4; ++i) {
+        painter.fillRect(i % 2 * 32, i / 2 * 24, 32, 24, quarters[i]);
+    }
+    painter.end();
+    for (const bool progressive : {false, true}) {
+        for (quint8 turn = 1; turn <= 8; ++turn) {
+            QTest::addRow("%s %d", progressive ? "progressive" : "baseline", turn)
+                << withOrientation(jpegOf(stored, progressive), turn)
+                << QColor(quarters[seen[turn - 1][0]]) << QColor(quarters[seen[turn - 1][1]]);
+        }
+    }
+}
+
+void tst_frmMain::photoIsShownAsItsOrientationSays()
+{
+    QFETCH(QByteArray, jpeg);
+    QFETCH(QColor, topLeft);
+    QFETCH(QColor, topRight);
+    // A part smaller than the photo either way round, across the middle of both sides.
+    const QImage part = QtPictureLoader().load(writeFile(u"turned.jpg"_s, jpeg), {40, 40});
+    QCOMPARE(part.size(), QSize(40, 40));
+    QVERIFY(near(part.pixelColor(0, 0), topLeft) && near(part.pixelColor(39, 0), topRight));
 }
 
 void tst_frmMain::whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper()
