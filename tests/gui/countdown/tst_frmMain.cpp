@@ -65,8 +65,9 @@ QByteArray jpegOf(const QImage &image, bool progressive)
 }
 
 // A small JPEG written progressive or baseline whose frame then declares width x height: the
-// header of a large picture with next to no data.
-QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height)
+// header of a large picture with next to no data. With fullColour, colour is sampled at full
+// resolution rather than halved.
+QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height, bool fullColour = false)
 {
     QImage image(16, 16, QImage::Format_RGB32);
     image.fill(Qt::gray);
@@ -79,6 +80,7 @@ QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height)
     bytes[frame + 6] = char(height & 0xff);
     bytes[frame + 7] = char(width >> 8);
     bytes[frame + 8] = char(width & 0xff);
+    bytes[frame + 11] = char(fullColour ? 0x11 : bytes.at(frame + 11)); // first component's
     return bytes;
 }
 
@@ -141,6 +143,7 @@ private slots:
     void photoOfAnySizeShowsItsTopLeftPartInBoundedMemory();
     void photoIsShownAsItsOrientationSays_data();
     void photoIsShownAsItsOrientationSays();
+    void progressivePhotoIsShownOrRefusedInBoundedMemory();
     void whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper();
 
 private:
@@ -443,11 +446,13 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne_data()
     QTest::newRow("named pipe") << fifo;
     QTest::newRow("damaged JPEG") << writeFile(u"bad.jpg"_s, "\xff\xd8\xff\xe0\x00\x10JFIF\x00?");
     QTest::newRow("wider than 12000") << writeFile(u"wide.bmp"_s, rleBitmap(12001, 10));
-    QTest::newRow("over 30 megapixels") << writeFile(u"many.bmp"_s, rleBitmap(6000, 5001));
+    QTest::newRow("over 8.3 megapixels") << writeFile(u"many.bmp"_s, rleBitmap(4000, 2076));
     QTest::newRow("60000 x 60000") << writeFile(u"huge.bmp"_s, rleBitmap(60000, 60000));
     // The decoder buffers a progressive JPEG whole before its first row.
-    QTest::newRow("progressive JPEG over 30 megapixels")
-        << writeFile(u"many.jpg"_s, jpegDeclaring(true, 6000, 5001));
+    QTest::newRow("progressive JPEG over 8.3 megapixels")
+        << writeFile(u"many.jpg"_s, jpegDeclaring(true, 4000, 2076));
+    QTest::newRow("progressive JPEG with full colour over 4.15 megapixels")
+        << writeFile(u"colour.jpg"_s, jpegDeclaring(true, 2000, 2076, true));
     // A JPEG read top to bottom, but down to its bottom for the part shown.
     QTest::newRow("photo on its side over 50 megapixels")
         << writeFile(u"side.jpg"_s, withOrientation(jpegDeclaring(false, 10000, 5001), 6));
@@ -484,8 +489,8 @@ void tst_frmMain::picturesAtTheSizeLimitsAreLoaded()
     const QtPictureLoader loader;
     QCOMPARE(loader.load(writeFile(u"edge.bmp"_s, rleBitmap(12000, 10)), {12000, 10}).size(),
         QSize(12000, 10));
-    const QString big = writeFile(u"big.bmp"_s, rleBitmap(6000, 5000));
-    QCOMPARE(loader.load(big, {6000, 5000}).size(), QSize(6000, 5000));
+    const QString big = writeFile(u"big.bmp"_s, rleBitmap(3840, 2160));
+    QCOMPARE(loader.load(big, {3840, 2160}).size(), QSize(3840, 2160));
     QCOMPARE(loader.load(big, WallpaperShownSize).size(), WallpaperShownSize);
 }
 
@@ -576,6 +581,20 @@ void tst_frmMain::photoIsShownAsItsOrientationSays()
     const QImage part = QtPictureLoader().load(writeFile(u"turned.jpg"_s, jpeg), {40, 40});
     QCOMPARE(part.size(), QSize(40, 40));
     QVERIFY(near(part.pixelColor(0, 0), topLeft) && near(part.pixelColor(39, 0), topRight));
+}
+
+void tst_frmMain::progressivePhotoIsShownOrRefusedInBoundedMemory()
+{
+    // A 4K progressive photo with colour at half resolution, the largest shown: the decoder
+    // buffers it whole (25 MB) but never makes a whole image of it (another 33 MB).
+    QImage photo(3840, 2160, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    const Probe read = loadAlone(writeFile(u"4k.jpg"_s, jpegOf(photo, true)));
+    QCOMPARE(read.size, u"385x294"_s);
+    QVERIFY2(read.growthKiB < 32L * 1024, qPrintable(read.output));
+    // 30 megapixels are refused before they are buffered.
+    const Probe refused = loadAlone(writeFile(u"30mp.jpg"_s, jpegDeclaring(true, 6000, 5000)));
+    QVERIFY2(refused.exitCode == 1 && refused.growthKiB < 4L * 1024, qPrintable(refused.output));
 }
 
 void tst_frmMain::whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper()
