@@ -126,6 +126,12 @@ QString XdgAutostartEntry::execValue(const QString &path)
         }
         argument = quoted + QLatin1Char('"');
     }
+    if (path.contains(QLatin1Char('%'))) {
+        // GLib's reader checks that Exec's program exists before it turns %% back into %, so
+        // such a path never passes as the program: sh starts it, given as its first argument.
+        // (env would take a path with an equals sign for a variable to set.)
+        argument.prepend(QStringLiteral(R"(sh -c "exec \"\$0\"" )"));
+    }
     return escapeString(argument);
 }
 
