@@ -235,8 +235,10 @@ QImage QtPictureLoader::load(const QString &path, const QSize &region) const
     // The decoder cuts the part out of the stored picture, before it is turned.
     const QRect part = storedPart(size, shown, turn);
     const bool partOnly = reader.supportsOption(QImageIOHandler::ClipRect);
-    // Decoded whole: a format that cannot tell its size without decoding is refused too.
-    bool fits = isSaneSize(size);
+    // Decoded whole: a format that cannot tell its size without decoding is refused too, and a
+    // picture of 16 bits a channel takes twice the bytes and time of a pixel.
+    const int bits = qMax(32, int(QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel()));
+    bool fits = isSaneSize(size) && qint64(size.width()) * size.height() * bits <= MaxPixels * 32;
     if (partOnly && jpeg.readsTopDown) {
         // The decoder stops after the last row of the part: a photo of any size costs a strip.
         fits = qint64(size.width()) * (part.bottom() + 1) <= MaxRowPixels;

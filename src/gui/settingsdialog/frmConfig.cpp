@@ -476,7 +476,8 @@ void frmConfig::chooseWallpaperFile()
                     + QStringLiteral(
                         "It is not a JPEG, GIF, BMP or PNG picture, or it is damaged or too "
                         "large: a GIF, BMP, PNG or progressive JPEG may have up to 8.3 "
-                        "megapixels (4.15 for a progressive JPEG with full-resolution colour), "
+                        "megapixels (4.15 for a progressive JPEG with full-resolution colour or a "
+                        "PNG of 16 bits a channel), "
                         "and a photo stored on its side or upside down up to 50 megapixels."),
                 MessageBox::Stop, QStringLiteral("Invalid picture"));
             break;

@@ -453,6 +453,11 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne_data()
         << writeFile(u"many.jpg"_s, jpegDeclaring(true, 4000, 2076));
     QTest::newRow("progressive JPEG with full colour over 4.15 megapixels")
         << writeFile(u"colour.jpg"_s, jpegDeclaring(true, 2000, 2076, true));
+    QImage deep(3000, 1400, QImage::Format_RGBX64);
+    deep.fill(Qt::gray);
+    const QString deepPath = h.dir.filePath(u"deep.png"_s);
+    QTest::newRow("PNG of 16 bits a channel over 4.15 megapixels")
+        << (deep.save(deepPath) ? deepPath : QString());
     // A JPEG read top to bottom, but down to its bottom for the part shown.
     QTest::newRow("photo on its side over 50 megapixels")
         << writeFile(u"side.jpg"_s, withOrientation(jpegDeclaring(false, 10000, 5001), 6));
