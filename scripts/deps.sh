@@ -17,6 +17,8 @@ if [ "${1:-}" = "--test" ]; then
     # Packaging and its checks: dpkg-shlibdeps, the desktop entry and AppStream validators,
     # Debian's package checker.
     packages+=(dpkg-dev file desktop-file-utils appstream lintian)
+    # GLib's own reader of desktop entries, as GNOME-style sessions read the login entry.
+    packages+=(python3-gi gir1.2-glib-2.0)
 fi
 
 missing=()

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -65,18 +66,24 @@ void handle(QtMsgType type, const QMessageLogContext &context, const QString &te
             QByteArray(context.function), QByteArray(context.category), text});
         return;
     }
-    const QString missing = MissingDisplay(guard.platform, guard.display);
-    if (!missing.isEmpty()) {
-        std::fprintf(stderr, "%s\n", missing.toLocal8Bit().constData());
-        std::fflush(stderr);
-        // Nothing is open or saved yet; the toolkit is half built and must not be torn down.
-        std::_Exit(1);
+    QString line = MissingDisplay(guard.platform, guard.display);
+    if (line.isEmpty()) {
+        // Another cause (a platform that does not exist, say): Qt's own words, with the
+        // warnings that led up to them, on one line.
+        QStringList said;
+        for (const HeldMessage &message : std::as_const(guard.held)) {
+            if (message.type == QtWarningMsg || message.type == QtCriticalMsg) {
+                said.append(message.text);
+            }
+        }
+        said.append(text);
+        line = QStringLiteral("quorvane: cannot open a window: ")
+            + said.join(QStringLiteral("; ")).simplified();
     }
-    // A failure with another cause: told as the toolkit tells it, and it aborts as it would.
-    tellHeld(guard);
-    if (guard.previous) {
-        guard.previous(type, context, text);
-    }
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    // Nothing is open or saved yet; the toolkit is half built and must not be torn down.
+    std::_Exit(1);
 }
 
 } // namespace

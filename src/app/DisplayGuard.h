@@ -3,10 +3,10 @@
 #include <QString>
 
 // Stands while the toolkit connects to its display, which it does inside QApplication's
-// constructor and aborts where it cannot. Then the reason is told in one line, as
-// MissingDisplay words it, and the program ends with status 1. What the toolkit says
-// meanwhile is held back: it is told as it was once the guard is released, or before the
-// toolkit's own abort where the failure has another cause.
+// constructor and aborts where it cannot, or where it fails for another cause. Then the reason
+// is told in one line, as MissingDisplay words it or else as the toolkit did, and the program
+// ends with status 1 rather than the toolkit's abort. What the toolkit says meanwhile is held
+// back and told as it was once the guard is released.
 //
 // The display is looked at only when the toolkit has failed, so a start that finds its
 // display pays for one connection, the toolkit's own. One guard stands at a time.

@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
         std::fputs(command.err.toLocal8Bit().constData(), stderr);
         return *command.exitCode;
     }
-    // Where no display can be reached, one line and status 1 instead of the toolkit's abort.
+    // Where no display can be reached, or the toolkit fails to start for another cause (such as
+    // -platform bogus), one line and status 1 instead of the toolkit's abort.
     DisplayGuard displayGuard(command.platform, command.display);
     QApplication app(argc, argv);
     displayGuard.release();

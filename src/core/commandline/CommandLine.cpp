@@ -1,5 +1,8 @@
 #include "core/commandline/CommandLine.h"
 
+#include "core/events/OneLineText.h"
+#include "core/events/ShownText.h"
+
 #include <QCommandLineParser>
 
 namespace {
@@ -12,6 +15,12 @@ const char *const QtValueOptions[] = {"platform", "platformpluginpath", "platfor
     "geometry", "title", "name", "qmljsdebugger"};
 const char *const QtFlagOptions[]
     = {"reverse", "widgetcount", "nograb", "dograb", "testability", "sync"};
+
+// An argument as the one line of a mistake names it: a pasted page stays a line of a terminal.
+QString echoed(const QString &argument)
+{
+    return ShownText(OneLineText(argument), 80);
+}
 
 CommandLine usageError(const QString &what)
 {
@@ -78,8 +87,8 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &versio
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            return usageError(
-                QStringLiteral("unknown option '%1'").arg(typedOption(arguments, unknown.first())));
+            return usageError(QStringLiteral("unknown option '%1'")
+                                  .arg(echoed(typedOption(arguments, unknown.first()))));
         }
         QString error = parser.errorText();
         if (error.endsWith(QLatin1Char('.'))) {
@@ -109,7 +118,7 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &versio
     }
     const QStringList stray = parser.positionalArguments();
     if (!stray.isEmpty()) {
-        return usageError(QStringLiteral("unexpected argument '%1'").arg(stray.first()));
+        return usageError(QStringLiteral("unexpected argument '%1'").arg(echoed(stray.first())));
     }
     result.options.openSettings = parser.isSet(settings);
     result.options.keepOpen = parser.isSet(keepOpen);

@@ -1,11 +1,11 @@
 #include "core/events/ShownText.h"
 
-QString ShownText(const QString &text)
+QString ShownText(const QString &text, qsizetype limit)
 {
-    if (text.size() <= ShownTextLimit) {
+    if (text.size() <= limit) {
         return text;
     }
-    qsizetype cut = ShownTextLimit;
+    qsizetype cut = limit;
     // Never between the two halves of a character outside the basic plane.
     if (text.at(cut - 1).isHighSurrogate()) {
         --cut;

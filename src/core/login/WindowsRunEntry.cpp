@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QSettings>
 
+#include <cerrno>
+
 namespace {
 
 const QString RunKey
@@ -31,7 +33,10 @@ LoginStartup::Result WindowsRunEntry::setEnabled(bool enabled)
     }
     run.sync();
     if (run.status() != QSettings::NoError) {
-        return {false, QStringLiteral("The registry key %1 cannot be written.").arg(RunKey)};
+        // QSettings keeps the registry's own reason to itself; what it tells is a refusal.
+        return {false,
+            QStringLiteral("The registry key %1 cannot be written: %2")
+                .arg(RunKey, qt_error_string(EACCES))};
     }
     return {};
 }

@@ -5,8 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -51,6 +53,52 @@ bool isFalse(const QString &value)
     return value.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
 }
 
+// The entry with its main group switched on or off and every other line as it was: switched
+// off by Hidden=true, on by clearing that and the desktop's own switch. Null when the file has
+// no main group, so is no entry at all.
+QByteArray switchedEntry(const QByteArray &text, bool enabled)
+{
+    QByteArrayList out;
+    bool inMainGroup = false;
+    qsizetype mainGroupEnd = -1; // after the main group's last line with a key
+    bool hidden = false;
+    for (const QByteArray &line : text.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        const qsizetype equals = trimmed.indexOf('=');
+        if (trimmed.startsWith('[')) {
+            inMainGroup = trimmed == "[Desktop Entry]";
+            out.append(line);
+            mainGroupEnd = inMainGroup ? out.size() : mainGroupEnd;
+            continue;
+        }
+        if (!inMainGroup || equals < 1 || trimmed.startsWith('#')) {
+            out.append(line);
+            continue;
+        }
+        const QString key = QString::fromUtf8(trimmed.left(equals).trimmed());
+        const QString value = QString::fromUtf8(trimmed.mid(equals + 1).trimmed());
+        if (key == QLatin1String("Hidden")) {
+            hidden = true;
+            if (enabled && isTrue(value)) {
+                continue;
+            }
+            out.append(enabled ? line : QByteArray("Hidden=true"));
+        } else if (enabled && key == QLatin1String("X-GNOME-Autostart-enabled") && isFalse(value)) {
+            out.append("X-GNOME-Autostart-enabled=true");
+        } else {
+            out.append(line);
+        }
+        mainGroupEnd = out.size();
+    }
+    if (mainGroupEnd < 0) {
+        return {};
+    }
+    if (!enabled && !hidden) {
+        out.insert(mainGroupEnd, "Hidden=true");
+    }
+    return out.join('\n');
+}
+
 } // namespace
 
 XdgAutostartEntry::XdgAutostartEntry(const QString &autostartFolder, const QString &programPath)
@@ -77,6 +125,12 @@ QString XdgAutostartEntry::execValue(const QString &path)
             quoted += c;
         }
         argument = quoted + QLatin1Char('"');
+    }
+    if (path.contains(QLatin1Char('%'))) {
+        // GLib's reader checks that Exec's program exists before it turns %% back into %, so
+        // such a path never passes as the program: sh starts it, given as its first argument.
+        // (env would take a path with an equals sign for a variable to set.)
+        argument.prepend(QStringLiteral(R"(sh -c "exec \"\$0\"" )"));
     }
     return escapeString(argument);
 }
@@ -111,26 +165,48 @@ bool XdgAutostartEntry::isEnabled() const
 
 LoginStartup::Result XdgAutostartEntry::setEnabled(bool enabled)
 {
-    return enabled ? write() : remove();
+    const QFileInfo info(m_file);
+    if (!info.exists()) {
+        // A new entry is written whole; nothing is removed but a link to nowhere.
+        return Result::fromReason(
+            enabled ? SafeReplace(m_file, wholeEntry(), UserHomeFolder()) : SafeRemove(m_file));
+    }
+    QFile file(m_file);
+    const QByteArray text
+        = !info.isDir() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (info.isDir() || file.error() != QFileDevice::NoError) {
+        // Qt words a folder in its own way; these are the system's words.
+        const QString reason = info.isDir() ? qt_error_string(EISDIR) : file.errorString();
+        return {false, QStringLiteral("The file %1 cannot be read: %2").arg(m_file, reason)};
+    }
+    // Taken away only as written, unchanged; otherwise the user's and the desktop's lines stay.
+    if (!enabled && text == wholeEntry()) {
+        return Result::fromReason(SafeRemove(m_file));
+    }
+    const QByteArray edited = switchedEntry(text, enabled);
+    if (edited.isNull()) {
+        // Named as the entry but none: replaced by one, or taken away.
+        return Result::fromReason(
+            enabled ? SafeReplace(m_file, wholeEntry(), UserHomeFolder()) : SafeRemove(m_file));
+    }
+    if (edited == text) {
+        return {};
+    }
+    return Result::fromReason(SafeReplace(m_file, edited, UserHomeFolder()));
 }
 
-LoginStartup::Result XdgAutostartEntry::write() const
+QByteArray XdgAutostartEntry::wholeEntry() const
 {
     // TryExec lets the desktop pass over the entry once the program is gone.
-    const QString entry = QStringLiteral("[Desktop Entry]\n"
-                                         "Type=Application\n"
-                                         "Name=Quorvane\n"
-                                         "Comment=Show the countdown when you log in\n"
-                                         "Icon=quorvane\n"
-                                         "TryExec=%1\n"
-                                         "Exec=%2\n"
-                                         "Terminal=false\n"
-                                         "X-GNOME-Autostart-enabled=true\n")
-                              .arg(escapeString(m_program), execValue(m_program));
-    return Result::fromReason(SafeReplace(m_file, entry.toUtf8(), UserHomeFolder()));
-}
-
-LoginStartup::Result XdgAutostartEntry::remove() const
-{
-    return Result::fromReason(SafeRemove(m_file));
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Quorvane\n"
+                          "Comment=Show the countdown when you log in\n"
+                          "Icon=quorvane\n"
+                          "TryExec=%1\n"
+                          "Exec=%2\n"
+                          "Terminal=false\n"
+                          "X-GNOME-Autostart-enabled=true\n")
+        .arg(escapeString(m_program), execValue(m_program))
+        .toUtf8();
 }

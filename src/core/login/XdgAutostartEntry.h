@@ -3,7 +3,9 @@
 #include "core/login/LoginStartup.h"
 
 // The freedesktop autostart entry: quorvane.desktop in the user's autostart folder, which the
-// desktop starts at login unless it is hidden or switched off by the desktop's own tool.
+// desktop starts at login unless it is hidden or switched off by the desktop's own tool. A new
+// entry is written whole; one that is there is switched off and on again in place, keeping
+// what the user or the desktop added, and removed only when it is as written.
 class XdgAutostartEntry final : public LoginStartup
 {
 public:
@@ -21,8 +23,8 @@ public:
     static QString execValue(const QString &path);
 
 private:
-    Result write() const;
-    Result remove() const;
+    // The entry as a new one is written.
+    QByteArray wholeEntry() const;
 
     QString m_file;
     QString m_program;

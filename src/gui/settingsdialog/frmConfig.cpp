@@ -552,8 +552,12 @@ void frmConfig::chooseWallpaperFile()
         if (m_pictures.load(result.path, WallpaperShownSize).isNull()) {
             m_messages.show(QStringLiteral("This file cannot be shown as the wallpaper:") + CrLf
                     + result.path + CrLf + CrLf
-                    + QStringLiteral("It is not a JPEG, GIF, BMP or PNG picture, or it is damaged "
-                                     "or too large."),
+                    + QStringLiteral(
+                        "It is not a JPEG, GIF, BMP or PNG picture, or it is damaged or too "
+                        "large: a GIF, BMP, PNG or progressive JPEG may have up to 8.3 "
+                        "megapixels (4.15 for a progressive JPEG with full-resolution colour or a "
+                        "PNG of 16 bits a channel), "
+                        "and a photo stored on its side or upside down up to 50 megapixels."),
                 MessageBox::Stop, QStringLiteral("Invalid picture"));
             break;
         }

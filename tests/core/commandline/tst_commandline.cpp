@@ -61,6 +61,11 @@ private slots:
             << QStringList {u"--"_s, u"--settings"_s} << u"unexpected argument '--settings'"_s;
         QTest::newRow("value for a switch")
             << QStringList {u"--keep-open=yes"_s} << u"unexpected value after '--keep-open'"_s;
+        QTest::newRow("120 KB option, cut")
+            << QStringList {u"--"_s + QString(120000, u'x')}
+            << u"unknown option '--"_s + QString(78, u'x') + u"\u2026'"_s;
+        QTest::newRow("argument on two lines, made one")
+            << QStringList {u"next\nweek"_s} << u"unexpected argument 'next week'"_s;
         QTest::newRow("platform without its name")
             << QStringList {u"-platform"_s} << u"missing value after '-platform'"_s;
     }

@@ -52,12 +52,8 @@ QByteArray rleBitmap(quint32 width, quint32 height)
     return file + info + rest;
 }
 
-// A small JPEG written progressive or baseline whose frame then declares width x height: the
-// header of a large picture with next to no data.
-QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height)
+QByteArray jpegOf(const QImage &image, bool progressive)
 {
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(Qt::gray);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
@@ -65,7 +61,17 @@ QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height)
     if (!writer.write(image)) {
         qFatal("cannot write a JPEG");
     }
-    QByteArray bytes = buffer.data();
+    return buffer.data();
+}
+
+// A small JPEG written progressive or baseline whose frame then declares width x height: the
+// header of a large picture with next to no data. With fullColour, colour is sampled at full
+// resolution rather than halved.
+QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height, bool fullColour = false)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QByteArray bytes = jpegOf(image, progressive);
     const qsizetype frame = bytes.indexOf(progressive ? "\xff\xc2" : "\xff\xc0");
     if (frame < 0) {
         qFatal("no frame header");
@@ -74,7 +80,20 @@ QByteArray jpegDeclaring(bool progressive, quint16 width, quint16 height)
     bytes[frame + 6] = char(height & 0xff);
     bytes[frame + 7] = char(width >> 8);
     bytes[frame + 8] = char(width & 0xff);
+    bytes[frame + 11] = char(fullColour ? 0x11 : bytes.at(frame + 11)); // first component's
     return bytes;
+}
+
+// The JPEG with an EXIF segment that gives its orientation (1 to 8), as a camera held on its
+// side stores a photo: a big-endian TIFF header and one directory with that tag alone.
+QByteArray withOrientation(QByteArray jpeg, quint8 orientation)
+{
+    const QByteArray exif
+        = QByteArray("Exif\0\0MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 25)
+        + char(orientation) + QByteArray(6, '\0');
+    const qsizetype length = exif.size() + 2;
+    return jpeg.insert(
+        2, QByteArray("\xff\xe1", 2) + char(length >> 8) + char(length & 0xff) + exif);
 }
 
 bool near(const QColor &a, const QColor &b)
@@ -122,6 +141,9 @@ private slots:
     void picturesAtTheSizeLimitsAreLoaded();
     void pngIsLoadedUnlessAChunkIsLongerThanTheFile();
     void photoOfAnySizeShowsItsTopLeftPartInBoundedMemory();
+    void photoIsShownAsItsOrientationSays_data();
+    void photoIsShownAsItsOrientationSays();
+    void progressivePhotoIsShownOrRefusedInBoundedMemory();
     void whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper();
 
 private:
@@ -424,11 +446,21 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne_data()
     QTest::newRow("named pipe") << fifo;
     QTest::newRow("damaged JPEG") << writeFile(u"bad.jpg"_s, "\xff\xd8\xff\xe0\x00\x10JFIF\x00?");
     QTest::newRow("wider than 12000") << writeFile(u"wide.bmp"_s, rleBitmap(12001, 10));
-    QTest::newRow("over 30 megapixels") << writeFile(u"many.bmp"_s, rleBitmap(6000, 5001));
+    QTest::newRow("over 8.3 megapixels") << writeFile(u"many.bmp"_s, rleBitmap(4000, 2076));
     QTest::newRow("60000 x 60000") << writeFile(u"huge.bmp"_s, rleBitmap(60000, 60000));
     // The decoder buffers a progressive JPEG whole before its first row.
-    QTest::newRow("progressive JPEG over 30 megapixels")
-        << writeFile(u"many.jpg"_s, jpegDeclaring(true, 6000, 5001));
+    QTest::newRow("progressive JPEG over 8.3 megapixels")
+        << writeFile(u"many.jpg"_s, jpegDeclaring(true, 4000, 2076));
+    QTest::newRow("progressive JPEG with full colour over 4.15 megapixels")
+        << writeFile(u"colour.jpg"_s, jpegDeclaring(true, 2000, 2076, true));
+    QImage deep(3000, 1400, QImage::Format_RGBX64);
+    deep.fill(Qt::gray);
+    const QString deepPath = h.dir.filePath(u"deep.png"_s);
+    QTest::newRow("PNG of 16 bits a channel over 4.15 megapixels")
+        << (deep.save(deepPath) ? deepPath : QString());
+    // A JPEG read top to bottom, but down to its bottom for the part shown.
+    QTest::newRow("photo on its side over 50 megapixels")
+        << writeFile(u"side.jpg"_s, withOrientation(jpegDeclaring(false, 10000, 5001), 6));
 }
 
 void tst_frmMain::unusablePictureKeepsTheBuiltInOne()
@@ -462,8 +494,8 @@ void tst_frmMain::picturesAtTheSizeLimitsAreLoaded()
     const QtPictureLoader loader;
     QCOMPARE(loader.load(writeFile(u"edge.bmp"_s, rleBitmap(12000, 10)), {12000, 10}).size(),
         QSize(12000, 10));
-    const QString big = writeFile(u"big.bmp"_s, rleBitmap(6000, 5000));
-    QCOMPARE(loader.load(big, {6000, 5000}).size(), QSize(6000, 5000));
+    const QString big = writeFile(u"big.bmp"_s, rleBitmap(3840, 2160));
+    QCOMPARE(loader.load(big, {3840, 2160}).size(), QSize(3840, 2160));
     QCOMPARE(loader.load(big, WallpaperShownSize).size(), WallpaperShownSize);
 }
 
@@ -519,6 +551,55 @@ void tst_frmMain::photoOfAnySizeShowsItsTopLeftPartInBoundedMemory()
     h.events.WallpaperPath = writeFile(u"wide.jpg"_s, jpegDeclaring(false, 65000, 65000));
     const QImage strip = openAndGrab();
     QVERIFY(near(strip.pixelColor(LeftMargin), Qt::gray));
+}
+
+void tst_frmMain::photoIsShownAsItsOrientationSays_data()
+{
+    QTest::addColumn<QByteArray>("jpeg");
+    QTest::addColumn<QColor>("topLeft");
+    QTest::addColumn<QColor>("topRight");
+    // Stored red | green over blue | yellow; for orientations 1 to 8, the quarters seen at the
+    // top corners once the photo is turned as a photo viewer turns it.
+    const Qt::GlobalColor quarters[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    const int seen[8][2] = {{0, 1}, {1, 0}, {3, 2}, {2, 3}, {0, 2}, {2, 0}, {3, 1}, {1, 3}};
+    QImage stored(64, 48, QImage::Format_RGB32);
+    QPainter painter(&stored);
+    for (int i = 0; i < 4; ++i) {
+        painter.fillRect(i % 2 * 32, i / 2 * 24, 32, 24, quarters[i]);
+    }
+    painter.end();
+    for (const bool progressive : {false, true}) {
+        for (quint8 turn = 1; turn <= 8; ++turn) {
+            QTest::addRow("%s %d", progressive ? "progressive" : "baseline", turn)
+                << withOrientation(jpegOf(stored, progressive), turn)
+                << QColor(quarters[seen[turn - 1][0]]) << QColor(quarters[seen[turn - 1][1]]);
+        }
+    }
+}
+
+void tst_frmMain::photoIsShownAsItsOrientationSays()
+{
+    QFETCH(QByteArray, jpeg);
+    QFETCH(QColor, topLeft);
+    QFETCH(QColor, topRight);
+    // A part smaller than the photo either way round, across the middle of both sides.
+    const QImage part = QtPictureLoader().load(writeFile(u"turned.jpg"_s, jpeg), {40, 40});
+    QCOMPARE(part.size(), QSize(40, 40));
+    QVERIFY(near(part.pixelColor(0, 0), topLeft) && near(part.pixelColor(39, 0), topRight));
+}
+
+void tst_frmMain::progressivePhotoIsShownOrRefusedInBoundedMemory()
+{
+    // A 4K progressive photo with colour at half resolution, the largest shown: the decoder
+    // buffers it whole (25 MB) but never makes a whole image of it (another 33 MB).
+    QImage photo(3840, 2160, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    const Probe read = loadAlone(writeFile(u"4k.jpg"_s, jpegOf(photo, true)));
+    QCOMPARE(read.size, u"385x294"_s);
+    QVERIFY2(read.growthKiB < 32L * 1024, qPrintable(read.output));
+    // 30 megapixels are refused before they are buffered.
+    const Probe refused = loadAlone(writeFile(u"30mp.jpg"_s, jpegDeclaring(true, 6000, 5000)));
+    QVERIFY2(refused.exitCode == 1 && refused.growthKiB < 4L * 1024, qPrintable(refused.output));
 }
 
 void tst_frmMain::whiteTextIsOutlinedSoItShowsOnAWhiteWallpaper()
