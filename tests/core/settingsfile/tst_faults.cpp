@@ -103,6 +103,7 @@ private slots:
     void unreadableFileIsNeverReplaced();
     void byteOrderMarkIsNoDamage();
     void abandonedStagingAndLockFilesGoOnlyOnceOld();
+    void windowsLineEndsStayConsistent();
     void withoutHomeTheUserDatabaseSaysWhere();
     void saveFromAStaleInstanceLeavesExactlyItsList();
     void staleInstanceRemovingEventsLeavesExactlyItsList();
@@ -280,6 +281,23 @@ void tst_Faults::abandonedStagingAndLockFilesGoOnlyOnceOld()
     QVERIFY(save(path(), load(path()), 1).ok);
     QCOMPARE(entries(m_dir->path()),
         (QStringList {u"Quorvane.conf"_s, u"Quorvane.conf.lock"_s, u"Quorvane.conf.Z9y8X7"_s}));
+}
+
+void tst_Faults::windowsLineEndsStayConsistent()
+{
+    // Written by a Windows editor; the first event is removed and two are added.
+    QVERIFY(writeAll(path(),
+        "[countdown]\r\nWallpaper=veltor://default\r\nActive=1\r\nd1=2030-01-01 00:00\r\n"
+        "t1=One\r\nd2=2030-01-02 00:00\r\nt2=Two\r\nd3=2030-01-03 00:00\r\nt3=Three\r\n"));
+    EventList store = load(path());
+    QVERIFY(store.removeEvent(1));
+    store.appendEvent(u"2030-01-04 00:00"_s, u"Four"_s);
+    store.appendEvent(u"2030-01-05 00:00"_s, u"Five"_s);
+    QVERIFY(save(path(), store, 5).ok);
+    QCOMPARE(readAll(path()),
+        "[countdown]\r\nWallpaper=veltor://default\r\nActive=4\r\nd1=2030-01-02 00:00\r\n"
+        "t1=Two\r\nd2=2030-01-03 00:00\r\nt2=Three\r\nd3=2030-01-04 00:00\r\nt3=Four\r\n"
+        "d4=2030-01-05 00:00\r\nt4=Five\r\n"_ba);
 }
 
 void tst_Faults::withoutHomeTheUserDatabaseSaysWhere()
