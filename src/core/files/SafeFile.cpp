@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -11,10 +12,14 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
+
+// As many links as Linux follows before it calls the path a loop.
+constexpr int MaxLinks = 40;
 
 bool flushToDisk(int fd)
 {
@@ -52,7 +57,116 @@ QString permissionDenied()
     return qt_error_string(EACCES);
 }
 
+// Why something at path is neither read nor replaced: what it is instead of a regular file.
+QString notAFile(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info
+    { };
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0) {
+        if (S_ISFIFO(info.st_mode)) {
+            return QStringLiteral("It is a named pipe, not a file");
+        }
+        if (S_ISSOCK(info.st_mode)) {
+            return QStringLiteral("It is a socket, not a file");
+        }
+        if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
+            return QStringLiteral("It is a device, not a file");
+        }
+    }
+#endif
+    return qt_error_string(EISDIR);
+}
+
+// The file that replacing path writes: path itself, or the end of the links it leads through,
+// which need not exist yet. Or why nothing may be written there.
+struct Target
+{
+    QString file;
+    QString refused;
+};
+Target targetOf(const QString &path)
+{
+    QFileInfo file(path);
+    for (int links = 0; file.isSymLink(); ++links) {
+        if (links == MaxLinks) {
+            return {QString(), qt_error_string(ELOOP)};
+        }
+        file.setFile(file.symLinkTarget());
+    }
+    if (file.exists() && !file.isFile()) {
+        return {QString(), notAFile(file.absoluteFilePath())};
+    }
+    return {file.absoluteFilePath(), QString()};
+}
+
 } // namespace
+
+FileReading SafeRead(const QString &path, qint64 maxBytes)
+{
+    const auto failed = [](const QString &reason) {
+        return FileReading {true, std::nullopt, reason};
+    };
+    const QString tooLarge
+        = QStringLiteral("It is larger than %1").arg(QLocale::c().formattedDataSize(maxBytes, 0));
+    QFile file;
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info
+    { };
+    if (::stat(name.constData(), &info) != 0) {
+        return errno == ENOENT ? FileReading {false, QByteArray(), QString()}
+                               : failed(qt_error_string(errno));
+    }
+    // Anything else is not even opened: opening a device may set it going.
+    if (!S_ISREG(info.st_mode)) {
+        return failed(notAFile(path));
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return failed(qt_error_string(errno));
+    }
+    // What was opened may not be what was looked at.
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return failed(notAFile(path));
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return failed(file.errorString());
+    }
+#else
+    file.setFileName(path);
+    if (!file.exists()) {
+        return {false, QByteArray(), QString()};
+    }
+    if (!QFileInfo(path).isFile()) {
+        return failed(notAFile(path));
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return failed(file.errorString());
+    }
+#endif
+    if (file.size() > maxBytes) {
+        return failed(tooLarge);
+    }
+    // Bounded even if the file grows while it is read.
+    QByteArray bytes = file.read(file.size() + 1);
+    while (bytes.size() <= maxBytes && file.error() == QFileDevice::NoError) {
+        const QByteArray more = file.read(qint64 {1} << 16);
+        if (more.isEmpty()) {
+            break;
+        }
+        bytes += more;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        return failed(file.errorString());
+    }
+    if (bytes.size() > maxBytes) {
+        return failed(tooLarge);
+    }
+    return {true, std::move(bytes), QString()};
+}
 
 QString PrepareSafeReplace(const QString &path, const QString &mustExist)
 {
@@ -68,10 +182,17 @@ QString PrepareSafeReplace(const QString &path, const QString &mustExist)
         return QStringLiteral("The folder %1 cannot be created: %2")
             .arg(folder, QString::fromLocal8Bit(made.message()));
     }
-    if (markedReadOnly(folder)) {
-        return QStringLiteral("The folder %1 is read-only: %2").arg(folder, permissionDenied());
+    const Target target = targetOf(path);
+    if (!target.refused.isEmpty()) {
+        return QStringLiteral("The file %1 cannot be replaced: %2").arg(path, target.refused);
     }
-    if (markedReadOnly(path)) {
+    // The new file is written beside the target, so that is the folder that must be writable.
+    const QString targetFolder = QFileInfo(target.file).absolutePath();
+    if (markedReadOnly(targetFolder)) {
+        return QStringLiteral("The folder %1 is read-only: %2")
+            .arg(targetFolder, permissionDenied());
+    }
+    if (markedReadOnly(target.file)) {
         return QStringLiteral("The file %1 is read-only: %2").arg(path, permissionDenied());
     }
     return QString();

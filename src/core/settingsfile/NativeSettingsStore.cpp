@@ -22,6 +22,12 @@ QString NativeSettingsStore::location() const
     return m_settings->fileName();
 }
 
+QString NativeSettingsStore::reload()
+{
+    m_settings->sync();
+    return QString();
+}
+
 std::optional<QString> NativeSettingsStore::stored(const QString &section, const QString &key) const
 {
     const QVariant value = m_settings->value(path({section, key}));

@@ -51,6 +51,10 @@ public:
     // the system's reason; empty when it was read (a missing store reads as empty).
     virtual QString readError() const = 0;
     // Whether something else changed the store since this one last read or wrote it, so that
-    // a commit would replace that change.
+    // a commit would replace that change. A store that cannot be read now has no change to
+    // replace: its commit fails and says why.
     virtual bool changedElsewhere() const = 0;
+    // Reads the store again as it is now, so that a change made elsewhere is seen; staged
+    // changes stay staged. Returns readError() as it is then.
+    virtual QString reload() = 0;
 };

@@ -16,9 +16,11 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -103,6 +105,9 @@ private slots:
     void unreadableFileIsNeverReplaced();
     void byteOrderMarkIsNoDamage();
     void abandonedStagingAndLockFilesGoOnlyOnceOld();
+    void specialFilesAreRefusedNotFollowed_data();
+    void specialFilesAreRefusedNotFollowed();
+    void symlinkLoopIsNamedAndLeftAsItIs();
     void windowsLineEndsStayConsistent();
     void withoutHomeTheUserDatabaseSaysWhere();
     void saveFromAStaleInstanceLeavesExactlyItsList();
@@ -281,6 +286,80 @@ void tst_Faults::abandonedStagingAndLockFilesGoOnlyOnceOld()
     QVERIFY(save(path(), load(path()), 1).ok);
     QCOMPARE(entries(m_dir->path()),
         (QStringList {u"Quorvane.conf"_s, u"Quorvane.conf.lock"_s, u"Quorvane.conf.Z9y8X7"_s}));
+}
+
+void tst_Faults::specialFilesAreRefusedNotFollowed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    const QString device = u"It is a device, not a file"_s;
+    QTest::newRow("named pipe") << u"pipe"_s << u"It is a named pipe, not a file"_s;
+    QTest::newRow("link to /dev/zero") << u"zero"_s << device;
+    QTest::newRow("link to a device node") << u"node"_s << device;
+    QTest::newRow("over 16 MiB") << u"large"_s << u"It is larger than 16 MiB"_s;
+}
+
+void tst_Faults::specialFilesAreRefusedNotFollowed()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QByteArray file = QFile::encodeName(path());
+    if (kind == u"pipe"_s) {
+        QCOMPARE(::mkfifo(file.constData(), 0600), 0);
+    } else if (kind == u"zero"_s) {
+        QVERIFY(QFile::link(u"/dev/zero"_s, path()));
+    } else if (kind == u"node"_s) {
+        // The null device's numbers, in a folder of the test's own.
+        const QByteArray node = QFile::encodeName(m_dir->filePath(u"node"_s));
+        if (::geteuid() != 0 || ::mknod(node.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+            QSKIP("Making a device node needs root");
+        }
+        QVERIFY(QFile::link(QFile::decodeName(node), path()));
+    } else {
+        QVERIFY(writeAll(path(), "[countdown]\n"));
+        QVERIFY(QFile::resize(path(), (qint64 {16} << 20) + 1));
+    }
+    const auto identity = [&file] {
+        struct stat info
+        { };
+        return ::stat(file.constData(), &info) == 0 ? std::pair(info.st_ino, info.st_mode)
+                                                    : std::pair(ino_t {}, mode_t {});
+    };
+    const auto before = identity();
+
+    // Neither blocks nor reads without end, and says why like any unreadable file.
+    QCOMPARE(
+        IniFileStore(path()).readError(), u"The file %1 cannot be read: %2"_s.arg(path(), reason));
+    const SaveResult saved = save(path(), load(path()), 0);
+    QVERIFY(!saved.ok);
+    QVERIFY2(saved.error.endsWith(u": "_s + reason), qPrintable(saved.error));
+    QVERIFY(identity() == before);
+}
+
+void tst_Faults::symlinkLoopIsNamedAndLeftAsItIs()
+{
+    // The file was read well; before OK it becomes a loop of links.
+    seedOldFile();
+    IniFileStore settings(path());
+    EventList view;
+    LoadSettings(view, settings);
+    const QString other = m_dir->filePath(u"other"_s);
+    QVERIFY(QFile::remove(path()));
+    QVERIFY(QFile::link(other, path()) && QFile::link(path(), other));
+
+    // What cannot be read now is no change by another program: the save says why it fails.
+    const QString loop = qt_error_string(ELOOP);
+    QVERIFY(!settings.changedElsewhere());
+    const SaveResult saved
+        = SaveEventList(settings, view.WallpaperPath, view.EventDates, view.EventDescriptions, 1);
+    QVERIFY(!saved.ok);
+    QVERIFY2(saved.error.endsWith(u": "_s + loop), qPrintable(saved.error));
+    QCOMPARE(QFileInfo(path()).symLinkTarget(), other);
+    QCOMPARE(QFileInfo(other).symLinkTarget(), path());
+    // At the next start it is named like any unreadable file.
+    QCOMPARE(
+        IniFileStore(path()).readError(), u"The file %1 cannot be read: %2"_s.arg(path(), loop));
+    QCOMPARE(settings.reload(), IniFileStore(path()).readError());
 }
 
 void tst_Faults::windowsLineEndsStayConsistent()
