@@ -1,13 +1,14 @@
 #include "core/files/SafeFile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <filesystem>
-#include <functional>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -20,6 +21,14 @@ namespace {
 
 // As many links as Linux follows before it calls the path a loop.
 constexpr int MaxLinks = 40;
+// A staging file this old belongs to no save still running.
+constexpr qint64 AbandonedSecs = 600;
+constexpr qsizetype StagingTagSize = 6;
+
+std::filesystem::path systemPath(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
 
 bool flushToDisk(int fd)
 {
@@ -100,6 +109,49 @@ Target targetOf(const QString &path)
     return {file.absoluteFilePath(), QString()};
 }
 
+// Staging files are named .<name>.saving-XXXXXX, a name no person gives a file.
+QString stagingPrefix(const QString &name)
+{
+    return QLatin1Char('.') + name + QStringLiteral(".saving-");
+}
+
+// Staging files of saves that never finished (the process was killed), once they are old
+// enough not to belong to a save still running in another program.
+void removeAbandonedStagingFiles(const QString &folder, const QString &name)
+{
+    const QString prefix = stagingPrefix(name);
+    const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-AbandonedSecs);
+    const QDir dir(folder);
+    for (const QFileInfo &info : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+        const QString entry = info.fileName();
+        if (entry.size() == prefix.size() + StagingTagSize && entry.startsWith(prefix)
+            && info.lastModified().toUTC() < cutoff) {
+            QFile::remove(info.filePath());
+        }
+    }
+}
+
+// Creates a new staging file for name in folder, never one that is there already.
+bool openStaging(QFile &staging, const QString &folder, const QString &name)
+{
+    static const QByteArray letters
+        = QByteArrayLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString tag;
+        for (qsizetype i = 0; i < StagingTagSize; ++i) {
+            tag += QLatin1Char(letters.at(QRandomGenerator::global()->bounded(letters.size())));
+        }
+        staging.setFileName(folder + QLatin1Char('/') + stagingPrefix(name) + tag);
+        if (staging.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            return true;
+        }
+        if (!QFileInfo::exists(staging.fileName())) {
+            return false;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 FileReading SafeRead(const QString &path, qint64 maxBytes)
@@ -177,7 +229,7 @@ QString PrepareSafeReplace(const QString &path, const QString &mustExist)
             .arg(mustExist, qt_error_string(ENOENT));
     }
     std::error_code made;
-    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
+    std::filesystem::create_directories(systemPath(folder), made);
     if (made) {
         return QStringLiteral("The folder %1 cannot be created: %2")
             .arg(folder, QString::fromLocal8Bit(made.message()));
@@ -203,25 +255,45 @@ QString SafeReplace(const QString &path, const QByteArray &bytes, const QString 
     if (QString refused = PrepareSafeReplace(path, mustExist); !refused.isEmpty()) {
         return refused;
     }
-    QSaveFile file(path);
-    // Each step is checked before the rename: QSaveFile::commit() renames even when its last
-    // buffered write failed. A short write (a full disk) leaves the file's own error unset, so
-    // the system's reason is taken where there is one.
-    const std::function<bool()> steps[] = {
-        [&] { return file.open(QIODevice::WriteOnly); },
-        [&] { return file.write(bytes) == bytes.size() && file.flush(); },
-        [&] { return flushToDisk(file.handle()); },
-        [&] { return file.commit(); },
+    const QFileInfo old(targetOf(path).file);
+    const QString folder = old.absolutePath();
+    removeAbandonedStagingFiles(folder, old.fileName());
+
+    const auto failed = [&](const QString &reason) {
+        return QStringLiteral("The file %1 could not be replaced: %2").arg(path, reason);
     };
-    for (const std::function<bool()> &step : steps) {
-        errno = 0;
-        if (!step()) {
-            const int systemError = errno;
-            return QStringLiteral("The file %1 could not be replaced: %2")
-                .arg(path, systemError ? qt_error_string(systemError) : file.errorString());
-        }
+    QFile staging;
+    if (!openStaging(staging, folder, old.fileName())) {
+        return failed(staging.errorString());
     }
-    flushFolder(QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath());
+    // From here on the staging file is ours to remove. A short write (a full disk) leaves the
+    // file's own error unset, so the system's reason is taken where there is one.
+    const auto why = [&](int systemError) {
+        const QString reason = systemError ? qt_error_string(systemError) : staging.errorString();
+        // By name: removing through the QFile would first retry the write that failed.
+        staging.close();
+        QFile::remove(staging.fileName());
+        return failed(reason);
+    };
+    errno = 0;
+    if ((old.exists() && !staging.setPermissions(old.permissions()))
+        || staging.write(bytes) != bytes.size() || !staging.flush()
+        || !flushToDisk(staging.handle())) {
+        return why(errno);
+    }
+    errno = 0;
+    staging.close();
+    if (staging.error() != QFileDevice::NoError) {
+        return why(errno);
+    }
+    std::error_code renamed;
+    std::filesystem::rename(systemPath(staging.fileName()), systemPath(old.filePath()), renamed);
+    if (renamed) {
+        QFile::remove(staging.fileName());
+        return failed(QString::fromLocal8Bit(renamed.message()));
+    }
+
+    flushFolder(folder);
     return QString();
 }
 

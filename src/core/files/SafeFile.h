@@ -34,9 +34,10 @@ FileReading SafeRead(const QString &path, qint64 maxBytes);
 QString PrepareSafeReplace(const QString &path, const QString &mustExist = QString());
 
 // After PrepareSafeReplace's checks, replaces the file at path with bytes: the new file is
-// written beside the old one (beside a link's target, with the old file's permissions),
-// flushed to disk and renamed over it, and the folder is flushed so that the rename lasts. On
-// failure the file is as it was.
+// staged beside the old one (beside a link's target) as .<name>.saving-XXXXXX, with the old
+// file's permissions, flushed to disk and renamed over it, and the folder is flushed so that
+// the rename lasts. On failure the file is as it was. Staging files of that name left by a save
+// that was killed are removed once they are ten minutes old; nothing else is.
 QString SafeReplace(
     const QString &path, const QByteArray &bytes, const QString &mustExist = QString());
 

@@ -3,8 +3,6 @@
 #include "core/files/SafeFile.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,27 +14,6 @@ constexpr qint64 MaxFileSize = qint64 {16} << 20;
 SaveResult failed(const QString &reason)
 {
     return {false, reason, QString()};
-}
-
-// Staging files of saves that never finished (the process was killed) are removed by a later
-// save once they are old enough not to belong to a save still running in another instance.
-// Besides QSaveFile's names, those of earlier versions, and the lock file that versions
-// writing through QSettings left when they were killed.
-void removeAbandonedStagingFiles(const QString &dirPath, const QString &fileName)
-{
-    const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-600);
-    QDirIterator it(dirPath,
-        {fileName + QStringLiteral(".??????"),
-            QLatin1Char('.') + fileName + QStringLiteral(".??????"),
-            QLatin1Char('.') + fileName + QStringLiteral(".??????.new"),
-            fileName + QStringLiteral(".lock")},
-        QDir::Files | QDir::Hidden);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        if (info.lastModified().toUTC() < cutoff) {
-            QFile::remove(info.filePath());
-        }
-    }
 }
 
 // A free name beside the file that dates the copy, as in Quorvane.conf.damaged-20261208-153000.
@@ -93,11 +70,6 @@ SaveResult IniFileStore::write()
     if (const QString refused = PrepareSafeReplace(m_path, m_mustExist); !refused.isEmpty()) {
         return failed(refused);
     }
-    // Saves stage beside a link's target.
-    const QFileInfo targetInfo(m_path);
-    const QFileInfo real(targetInfo.isSymLink() ? targetInfo.symLinkTarget() : m_path);
-    removeAbandonedStagingFiles(real.absolutePath(), real.fileName());
-
     // The file as it is now: another instance may have saved since this one read it.
     const FileReading now = SafeRead(m_path, MaxFileSize);
     if (!now.bytes) {

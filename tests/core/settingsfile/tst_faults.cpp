@@ -104,7 +104,7 @@ private slots:
     void damagedFileIsReadAndKeptBeforeTheFirstSave();
     void unreadableFileIsNeverReplaced();
     void byteOrderMarkIsNoDamage();
-    void abandonedStagingAndLockFilesGoOnlyOnceOld();
+    void onlyOwnOldStagingFilesAreCleanedUp();
     void specialFilesAreRefusedNotFollowed_data();
     void specialFilesAreRefusedNotFollowed();
     void symlinkLoopIsNamedAndLeftAsItIs();
@@ -260,32 +260,34 @@ void tst_Faults::byteOrderMarkIsNoDamage()
     QCOMPARE(load(path()).EventDescriptions, store.EventDescriptions);
 }
 
-void tst_Faults::abandonedStagingAndLockFilesGoOnlyOnceOld()
+void tst_Faults::onlyOwnOldStagingFilesAreCleanedUp()
 {
-    // Left by killed saves: QSaveFile's and earlier versions' staging files, and the lock file
-    // QSettings made. Fresh ones may belong to a save running now in another instance.
+    // The settings in a folder of dotfiles, linked from where the program looks. Beside either
+    // lie a person's backups and earlier versions' leftovers that cannot be told from them.
+    const QString dotfiles = m_dir->filePath(u"dotfiles"_s);
+    QVERIFY(QDir().mkpath(dotfiles) && QFile::link(dotfiles + u"/Quorvane.conf"_s, path()));
     seedOldFile();
-    const QStringList names = {u"Quorvane.conf.a1B2c3"_s, u".Quorvane.conf.a1B2c3"_s,
-        u".Quorvane.conf.a1B2c3.new"_s, u"Quorvane.conf.lock"_s};
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    for (const QString &name : names) {
-        QVERIFY(writeAll(m_dir->filePath(u"old"_s), "x"));
-        QFile file(m_dir->filePath(u"old"_s));
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
-        file.close();
-        QVERIFY(QFile::rename(m_dir->filePath(u"old"_s), m_dir->filePath(name)));
+    const auto place = [](const QString &file, const QDateTime &time) {
+        QFile made(file);
+        return made.open(QIODevice::WriteOnly) && made.write("mine") == 4 && made.flush()
+            && made.setFileTime(time, QFileDevice::FileModificationTime);
+    };
+    for (const QString &folder : {m_dir->path(), dotfiles}) {
+        for (const char *name : {"Quorvane.conf.backup", ".Quorvane.conf.before",
+                 "Quorvane.conf.2024ok", "Quorvane.conf.lock", ".Quorvane.conf.a1B2c3.new"}) {
+            QVERIFY(place(folder + u'/' + QLatin1String(name), old));
+        }
     }
-    const QStringList fresh = {u"Quorvane.conf.Z9y8X7"_s, u"Quorvane.conf.lock"_s};
+    // A staging file of a killed save goes once old; a fresh one may be a save running now.
+    QVERIFY(place(dotfiles + u"/.Quorvane.conf.saving-a1B2c3"_s, old));
+    QVERIFY(place(dotfiles + u"/.Quorvane.conf.saving-Z9y8X7"_s, QDateTime::currentDateTimeUtc()));
+    const QStringList beside = entries(m_dir->path());
+    QStringList left = entries(dotfiles);
+    left.removeOne(u".Quorvane.conf.saving-a1B2c3"_s);
     QVERIFY(save(path(), load(path()), 0).ok);
-    QCOMPARE(entries(m_dir->path()), QStringList {u"Quorvane.conf"_s});
-
-    for (const QString &name : fresh) {
-        QVERIFY(writeAll(m_dir->filePath(name), "x"));
-    }
-    QVERIFY(save(path(), load(path()), 1).ok);
-    QCOMPARE(entries(m_dir->path()),
-        (QStringList {u"Quorvane.conf"_s, u"Quorvane.conf.lock"_s, u"Quorvane.conf.Z9y8X7"_s}));
+    QCOMPARE(entries(m_dir->path()), beside);
+    QCOMPARE(entries(dotfiles), left);
 }
 
 void tst_Faults::specialFilesAreRefusedNotFollowed_data()
