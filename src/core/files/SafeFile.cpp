@@ -40,17 +40,20 @@ bool flushToDisk(int fd)
 #endif
 }
 
-// So that a rename or a removal in the folder lasts.
-void flushFolder(const QString &folder)
+// So that a rename or a removal in the folder lasts: why not, or nothing.
+QString flushFolder(const QString &folder)
 {
 #ifdef Q_OS_UNIX
-    if (const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
-        fd >= 0) {
-        flushToDisk(fd);
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
+    const bool flushed = fd >= 0 && flushToDisk(fd);
+    const int error = errno;
+    if (fd >= 0) {
         ::close(fd);
     }
+    return flushed ? QString() : qt_error_string(error);
 #else
     Q_UNUSED(folder);
+    return QString();
 #endif
 }
 
@@ -250,7 +253,8 @@ QString PrepareSafeReplace(const QString &path, const QString &mustExist)
     return QString();
 }
 
-QString SafeReplace(const QString &path, const QByteArray &bytes, const QString &mustExist)
+QString SafeReplace(
+    const QString &path, const QByteArray &bytes, const QString &mustExist, QString *unflushed)
 {
     if (QString refused = PrepareSafeReplace(path, mustExist); !refused.isEmpty()) {
         return refused;
@@ -293,8 +297,17 @@ QString SafeReplace(const QString &path, const QByteArray &bytes, const QString 
         return failed(QString::fromLocal8Bit(renamed.message()));
     }
 
-    flushFolder(folder);
-    return QString();
+    QString notFlushed;
+    if (const QString error = flushFolder(folder); !error.isEmpty()) {
+        notFlushed = QStringLiteral("The file %1 was replaced, but the system could not confirm "
+                                    "that the folder %2 reached the disk: %3")
+                         .arg(path, folder, error);
+    }
+    if (unflushed) {
+        *unflushed = notFlushed;
+        return QString();
+    }
+    return notFlushed;
 }
 
 QString SafeRemove(const QString &path)
@@ -311,6 +324,10 @@ QString SafeRemove(const QString &path)
     if (!file.remove()) {
         return QStringLiteral("The file %1 cannot be removed: %2").arg(path, file.errorString());
     }
-    flushFolder(folder);
+    if (const QString error = flushFolder(folder); !error.isEmpty()) {
+        return QStringLiteral("The file %1 was removed, but the system could not confirm that "
+                              "the folder %2 reached the disk: %3")
+            .arg(path, folder, error);
+    }
     return QString();
 }

@@ -38,8 +38,12 @@ QString PrepareSafeReplace(const QString &path, const QString &mustExist = QStri
 // file's permissions, flushed to disk and renamed over it, and the folder is flushed so that
 // the rename lasts. On failure the file is as it was. Staging files of that name left by a save
 // that was killed are removed once they are ten minutes old; nothing else is.
-QString SafeReplace(
-    const QString &path, const QByteArray &bytes, const QString &mustExist = QString());
+//
+// When only the flush of the folder fails, the file is replaced but a power cut could still
+// undo that: why goes to *unflushed when it is given (it is emptied otherwise), and is returned
+// when it is not.
+QString SafeReplace(const QString &path, const QByteArray &bytes,
+    const QString &mustExist = QString(), QString *unflushed = nullptr);
 
 // Removes the file at path, if it is there (a dangling link too); refused in a folder marked
 // read-only.

@@ -13,7 +13,7 @@ constexpr qint64 MaxFileSize = qint64 {16} << 20;
 
 SaveResult failed(const QString &reason)
 {
-    return {false, reason, QString()};
+    return {false, reason, QString(), QString()};
 }
 
 // A free name beside the file that dates the copy, as in Quorvane.conf.damaged-20261208-153000.
@@ -88,12 +88,15 @@ SaveResult IniFileStore::write()
         // itself (not beside a link to it), where the save writes too.
         const QString real = QFileInfo(m_path).canonicalFilePath();
         result.keptCopy = datedCopyName(real.isEmpty() ? m_path : real);
-        if (const QString error = SafeReplace(result.keptCopy, m_file.bytes()); !error.isEmpty()) {
+        if (const QString error
+            = SafeReplace(result.keptCopy, m_file.bytes(), QString(), &result.unflushed);
+            !error.isEmpty()) {
             return failed(QStringLiteral("The damaged file %1 could not be kept as %2: %3")
                               .arg(m_path, result.keptCopy, error));
         }
     }
-    if (const QString error = SafeReplace(m_path, replacement, m_mustExist); !error.isEmpty()) {
+    if (const QString error = SafeReplace(m_path, replacement, m_mustExist, &result.unflushed);
+        !error.isEmpty()) {
         if (!result.keptCopy.isEmpty()) {
             QFile::remove(result.keptCopy);
         }

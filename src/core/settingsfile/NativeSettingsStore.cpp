@@ -55,7 +55,8 @@ SaveResult NativeSettingsStore::write()
     }
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
-        return {false, QStringLiteral("The settings store refused the change."), QString()};
+        return {
+            false, QStringLiteral("The settings store refused the change."), QString(), QString()};
     }
     return {};
 }

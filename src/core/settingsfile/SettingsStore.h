@@ -13,6 +13,9 @@ struct SaveResult
     // Set when the store that was replaced could not be read completely: where its
     // original was kept.
     QString keptCopy;
+    // Set when the store was written but the system could not confirm that it reached the
+    // disk, so a power cut could still undo the save: why.
+    QString unflushed;
 };
 
 // Per-user persistent settings addressed by section and key; every value is text.

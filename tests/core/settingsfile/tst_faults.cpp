@@ -53,15 +53,18 @@ SaveResult save(const QString &path, const EventList &store, int selected)
 }
 
 // A real process that saves 30 events to the file, with every flush to disk and every rename
-// logged to log and, when kill is set, killed with SIGKILL at the rename onto the file. Returns
-// its exit code, Killed, or NotRun when it did not start.
+// logged to log, and the fault injected. Returns its exit code, Killed, or NotRun when it did
+// not start; what it printed on stderr goes to errors.
 constexpr int Killed = -1, NotRun = -2;
-int saveWatched(const QString &file, const QString &log, bool kill)
+enum class Fault { None, KillAtRename, FailFolderFlush };
+int saveWatched(const QString &file, const QString &log, Fault fault, QByteArray *errors = nullptr)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"LD_PRELOAD"_s, QStringLiteral(SAVE_INTERPOSER));
     env.insert(u"QUORVANE_SAVE_LOG"_s, log);
-    env.insert(u"QUORVANE_KILL_AT_RENAME"_s, kill ? file : QString());
+    env.insert(u"QUORVANE_KILL_AT_RENAME"_s, fault == Fault::KillAtRename ? file : QString());
+    env.insert(u"QUORVANE_FAIL_FLUSH_OF"_s,
+        fault == Fault::FailFolderFlush ? QFileInfo(file).absolutePath() : QString());
     // The sanitizers' runtime is then not the first library loaded, which is meant here.
     env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
     QProcess writer;
@@ -72,6 +75,9 @@ int saveWatched(const QString &file, const QString &log, bool kill)
     }
     writer.write("\n");
     writer.waitForFinished(10000);
+    if (errors) {
+        *errors = writer.readAllStandardError();
+    }
     return writer.exitStatus() == QProcess::CrashExit ? Killed : writer.exitCode();
 }
 
@@ -119,6 +125,7 @@ private slots:
     void killedSavesLeaveTheOldOrTheNewFile();
     void killedAtTheRenameLeavesTheWholeOldFile();
     void saveFlushesTheFolderAfterTheRename();
+    void failedFolderFlushIsReported();
 
 private:
     QString path() const { return m_dir->filePath(u"Quorvane.conf"_s); }
@@ -622,7 +629,7 @@ void tst_Faults::killedAtTheRenameLeavesTheWholeOldFile()
     seedOldFile();
     const QByteArray before = readAll(path());
     const QString log = m_dir->filePath(u"save.log"_s);
-    QCOMPARE(saveWatched(path(), log, true), Killed);
+    QCOMPARE(saveWatched(path(), log, Fault::KillAtRename), Killed);
     QCOMPARE(readAll(path()), before);
     // The new file it was about to rename had been flushed to disk.
     const QStringList done = steps(log);
@@ -634,13 +641,26 @@ void tst_Faults::saveFlushesTheFolderAfterTheRename()
 {
     seedOldFile();
     const QString log = m_dir->filePath(u"save.log"_s);
-    QCOMPARE(saveWatched(path(), log, false), 0);
+    QCOMPARE(saveWatched(path(), log, Fault::None), 0);
     QCOMPARE(load(path()).EventDescriptions.value(30), u"New 30"_s);
     const QStringList done = steps(log);
     const auto rename = std::find_if(
         done.cbegin(), done.cend(), [](const QString &step) { return step.startsWith(u"rename"); });
     QVERIFY(rename != done.cend());
     QVERIFY(std::find(rename, done.cend(), u"flush "_s + inodeOf(m_dir->path())) != done.cend());
+}
+
+void tst_Faults::failedFolderFlushIsReported()
+{
+    // The new file is in place, but a power cut could still undo the rename: that is said.
+    seedOldFile();
+    QByteArray errors;
+    QCOMPARE(
+        saveWatched(path(), m_dir->filePath(u"save.log"_s), Fault::FailFolderFlush, &errors), 0);
+    QCOMPARE(load(path()).EventDescriptions.value(30), u"New 30"_s);
+    QVERIFY2(errors.contains(QFile::encodeName(m_dir->path()))
+            && errors.trimmed().endsWith(": Input/output error"),
+        errors.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_Faults)
