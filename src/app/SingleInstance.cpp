@@ -1,8 +1,8 @@
 #include "app/SingleInstance.h"
 
 #include <QCryptographicHash>
-#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
@@ -12,6 +12,7 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -21,11 +22,37 @@ const QByteArray RequestWord = QByteArrayLiteral("quorvane-start");
 const QByteArray Answer = QByteArrayLiteral("ok\n");
 // A request is one short line; anything longer is not one of ours.
 constexpr qint64 MaxRequest = 256;
-constexpr int ConnectMs = 500;
-// How long a start waits for its answer, and a client may take to send its line.
-constexpr int AnswerMs = 3000;
-// How long a start waits for a program that holds the claim to answer, in tries of 100 ms.
-constexpr int ClaimTries = 50;
+// How long a start waits for the program that holds the claim to answer, all tries together.
+constexpr int ClaimMs = 2000;
+// How long a client may take to send its line.
+constexpr int RequestMs = 3000;
+
+// The file as the system resolves it: the real path of the file, or of its nearest folder that
+// exists followed by the rest as written.
+QString realPath(const QString &path)
+{
+    QString rest;
+    for (QFileInfo at(QDir::cleanPath(path));; at.setFile(at.path())) {
+        if (const QString real = at.canonicalFilePath(); !real.isEmpty()) {
+            return QDir::cleanPath(real + rest);
+        }
+        if (at.path() == at.filePath()) {
+            return QDir::cleanPath(path);
+        }
+        rest.prepend(QLatin1Char('/') + at.fileName());
+    }
+}
+
+// Whether path fits in a local socket's address (108 bytes on Linux, with the final NUL).
+bool fitsASocket(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    return QFile::encodeName(path).size() < qsizetype(sizeof(sockaddr_un::sun_path));
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
+}
 
 QString userTag()
 {
@@ -80,16 +107,14 @@ SingleInstance::~SingleInstance()
 
 QString SingleInstance::defaultName(const QString &settingsFile)
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) {
-        dir = QDir::tempPath();
-    }
-    const QByteArray file = QCryptographicHash::hash(
-        QDir::cleanPath(settingsFile).toUtf8(), QCryptographicHash::Sha256)
-                                .toHex()
-                                .left(16);
-    return dir + QStringLiteral("/quorvane-") + userTag() + QLatin1Char('-')
-        + QString::fromLatin1(file);
+    const QByteArray file
+        = QCryptographicHash::hash(realPath(settingsFile).toUtf8(), QCryptographicHash::Sha256)
+              .toHex()
+              .left(16);
+    const QString name
+        = QStringLiteral("/quorvane-") + userTag() + QLatin1Char('-') + QString::fromLatin1(file);
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return !dir.isEmpty() && fitsASocket(dir + name) ? dir + name : QDir::tempPath() + name;
 }
 
 QByteArray SingleInstance::request(const StartOptions &options)
@@ -125,46 +150,52 @@ std::optional<StartOptions> SingleInstance::readRequest(const QByteArray &line)
 
 SingleInstance::Outcome SingleInstance::claim(const StartOptions &options)
 {
-    for (int attempt = 0; attempt < ClaimTries; ++attempt) {
+    const QDeadlineTimer deadline(ClaimMs);
+    for (;;) {
         if (m_lock.tryLock(0)) {
-            return listen() ? Outcome::Running : Outcome::Alone;
+            // Even without a socket the lock keeps a second program off the file: later
+            // starts are told this one does not answer.
+            listen();
+            return Outcome::Running;
         }
         if (m_lock.error() != QLockFile::LockFailedError) {
             return Outcome::Alone; // no lock can be made there (a missing runtime folder, say)
         }
-        if (sendRequest(options)) {
+        if (sendRequest(options, deadline)) {
             return Outcome::HandedOver;
         }
         // tryLock takes over the lock of a program that has ended by its process id; one that
         // ended before it wrote that, or whose id is someone else's now, goes here: only a
         // lock file that no running program holds can be removed. Otherwise the holder may be
-        // between taking the lock and listening, or ending.
+        // between taking the lock and listening, ending, stopped or hung.
         if (!m_lock.removeStaleLockFile()) {
+            if (deadline.hasExpired()) {
+                return Outcome::NotAnswering;
+            }
             QThread::msleep(100);
         }
     }
-    return Outcome::Alone;
 }
 
-bool SingleInstance::listen()
+void SingleInstance::listen()
 {
     // The lock is ours, so a socket left there belongs to a program that has ended.
     QLocalServer::removeServer(m_name);
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptClients);
-    return m_server->listen(m_name);
+    m_server->listen(m_name);
 }
 
-bool SingleInstance::sendRequest(const StartOptions &options) const
+bool SingleInstance::sendRequest(const StartOptions &options, const QDeadlineTimer &deadline) const
 {
     QLocalSocket socket;
     socket.connectToServer(m_name);
-    if (!socket.waitForConnected(ConnectMs) || !peerIsThisUser(socket.socketDescriptor())) {
+    if (!socket.waitForConnected(int(deadline.remainingTime()))
+        || !peerIsThisUser(socket.socketDescriptor())) {
         return false;
     }
     socket.write(request(options));
-    const QDeadlineTimer deadline(AnswerMs);
     while (!socket.canReadLine()) {
         if (socket.bytesAvailable() >= Answer.size()
             || !socket.waitForReadyRead(int(deadline.remainingTime()))) {
@@ -184,7 +215,7 @@ void SingleInstance::acceptClients()
         }
         // A client that streams fills no memory, and one that never ends its line is dropped.
         client->setReadBufferSize(MaxRequest + 1);
-        QTimer::singleShot(AnswerMs, client, [client] { drop(client); });
+        QTimer::singleShot(RequestMs, client, [client] { drop(client); });
         connect(client, &QLocalSocket::readyRead, this, [this, client] { readClient(client); });
     }
 }

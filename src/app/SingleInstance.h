@@ -2,6 +2,7 @@
 
 #include "core/commandline/StartOptions.h"
 
+#include <QDeadlineTimer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -22,7 +23,10 @@ public:
     enum class Outcome {
         Running, // this is the one running program; handOver arrives here from now on
         HandedOver, // another one runs and took the options; this one should end
-        Alone, // another one holds the claim but does not answer; this one runs without it
+        // Another one holds the claim but has not answered within about two seconds (stopped,
+        // hung): this one should end too, saying so, rather than be a second writer.
+        NotAnswering,
+        Alone, // no claim can be made there (no lock file); this one runs without it
     };
 
     // name: the socket's full path (see defaultName); the lock file is beside it.
@@ -32,8 +36,10 @@ public:
     // Claims the name, or hands the options over to the program that holds it.
     Outcome claim(const StartOptions &options);
 
-    // In the user's runtime folder (the temporary folder without one), per user and per
-    // settings file, so that programs on other settings files do not meet.
+    // In the user's runtime folder (the temporary folder without one, or where the runtime
+    // folder is too deep for a socket's path), per user and per settings file as the system
+    // resolves it, so that programs on other settings files do not meet and every way of
+    // writing one file's path (through a linked folder, say) meets the same program.
     static QString defaultName(const QString &settingsFile);
 
     // The line a start sends, and its reading; nothing for a line that is not one.
@@ -45,8 +51,8 @@ signals:
     void handOver(const StartOptions &options);
 
 private:
-    bool listen();
-    bool sendRequest(const StartOptions &options) const;
+    void listen();
+    bool sendRequest(const StartOptions &options, const QDeadlineTimer &deadline) const;
     void acceptClients();
     void readClient(QLocalSocket *client);
 

@@ -44,8 +44,17 @@ int main(int argc, char *argv[])
     if (claimed == SingleInstance::Outcome::HandedOver) {
         return 0;
     }
-    SystemClock clock;
     QtMessageBox messages;
+    if (claimed == SingleInstance::Outcome::NotAnswering) {
+        // Two programs must never change one settings file: this one ends, saying why.
+        const QString text = QStringLiteral("Another Quorvane is running but not answering, so "
+                                            "this one ends.\r\n\r\nWait until it answers, or "
+                                            "end it, and start Quorvane again.");
+        std::fputs("quorvane: another Quorvane is running but not answering\n", stderr);
+        messages.show(text, MessageBox::Stop);
+        return 1;
+    }
+    SystemClock clock;
     QtFileDialog fileDialog;
     QtPictureLoader pictures;
     // The entry starts the program the user is running now.

@@ -1,8 +1,8 @@
 #!/bin/bash
 # End to end, on the real program in a private Xvfb display: a second start hands over to the
 # running program and ends, the countdown it finds gets a fresh ten seconds, --settings opens
-# the dialog in the running program, and a program that was killed does not keep a later
-# start from running.
+# the dialog in the running program, a program that was killed does not keep a later start
+# from running, and one that was stopped makes a later start say so and end.
 #
 # usage: e2e_single_instance.sh <quorvane> [lsan suppressions]
 set -uo pipefail
@@ -54,4 +54,20 @@ wait "$app" 2>/dev/null
 app=""
 start_program "$exe" --keep-open
 wait_window '^Quorvane$' 30 >/dev/null || fail "after a killed program, a new start opened no window"
+
+# Stopped, the program still holds its settings: a later start says so within seconds, on
+# stderr and in a message box, and ends with status 1 rather than run beside it.
+kill -STOP "$app"
+stopped=$app
+begun=$SECONDS
+start_program "$exe"
+box=$(wait_window '^Quorvane$' 10) || fail "a start beside a stopped program showed no message"
+((SECONDS - begun <= 6)) || fail "the message came after $((SECONDS - begun)) s"
+xdotool mousemove --sync --window "$box" 5 5 click 1 key Return
+wait_exit 10 "the start beside a stopped program did not end at its message"
+[ "$status" -eq 1 ] || fail "the start beside a stopped program ended with status $status"
+grep -q "another Quorvane is running but not answering" "$tmp/app.log" ||
+    fail "the start beside a stopped program said nothing on stderr: $(cat "$tmp/app.log")"
+kill -CONT "$stopped"
+app=$stopped
 echo "PASS"

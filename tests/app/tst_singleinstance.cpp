@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
@@ -123,6 +124,35 @@ private slots:
         QCOMPARE(second.claim({}), Outcome::Running);
         QCOMPARE(laterStart(one), Outcome::HandedOver);
         QCOMPARE(laterStart(m_dir.filePath(u"missing/instance"_s)), Outcome::Alone);
+    }
+
+    void oneProgramPerFileHoweverItsPathIsWritten()
+    {
+        // A settings folder reached through a link, before and after the file is made.
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
+        const QString real = m_dir.filePath(u"real"_s);
+        QVERIFY(QDir().mkpath(real) && QFile::link(real, m_dir.filePath(u"link"_s)));
+        const QString file = u"/Quorvane/Quorvane.conf"_s;
+        for (int made = 0; made < 2; ++made) {
+            QCOMPARE(SingleInstance::defaultName(m_dir.filePath(u"link"_s) + file),
+                SingleInstance::defaultName(real + file));
+            QVERIFY(QDir().mkpath(real + u"/Quorvane"_s)
+                && QFile(real + file).open(QIODevice::WriteOnly));
+        }
+    }
+
+    void aRuntimeFolderTooLongForASocketStillServes()
+    {
+        const QString deep = m_dir.filePath(QString(120, u'r'));
+        QVERIFY(QDir().mkpath(deep));
+        QVERIFY(QFile::setPermissions(
+            deep, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(deep));
+        qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
+        const QString name = SingleInstance::defaultName(m_dir.filePath(u"Quorvane.conf"_s));
+        SingleInstance running(name);
+        QCOMPARE(running.claim({}), Outcome::Running);
+        QCOMPARE(laterStart(name), Outcome::HandedOver);
     }
 
 private:

@@ -54,6 +54,7 @@ public:
     QString location() const override { return m_inner.location(); }
     QString readError() const override { return m_inner.readError(); }
     bool changedElsewhere() const override { return m_inner.changedElsewhere(); }
+    QString reload() override { return m_inner.reload(); }
 
     // Only the writes: saves and removes, in order.
     QStringList writes() const

@@ -1,20 +1,34 @@
 #include "core/files/SafeFile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLocale>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <filesystem>
-#include <functional>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
+
+// As many links as Linux follows before it calls the path a loop.
+constexpr int MaxLinks = 40;
+// A staging file this old belongs to no save still running.
+constexpr qint64 AbandonedSecs = 600;
+constexpr qsizetype StagingTagSize = 6;
+
+std::filesystem::path systemPath(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
 
 bool flushToDisk(int fd)
 {
@@ -26,17 +40,20 @@ bool flushToDisk(int fd)
 #endif
 }
 
-// So that a rename or a removal in the folder lasts.
-void flushFolder(const QString &folder)
+// So that a rename or a removal in the folder lasts: why not, or nothing.
+QString flushFolder(const QString &folder)
 {
 #ifdef Q_OS_UNIX
-    if (const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
-        fd >= 0) {
-        flushToDisk(fd);
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
+    const bool flushed = fd >= 0 && flushToDisk(fd);
+    const int error = errno;
+    if (fd >= 0) {
         ::close(fd);
     }
+    return flushed ? QString() : qt_error_string(error);
 #else
     Q_UNUSED(folder);
+    return QString();
 #endif
 }
 
@@ -52,7 +69,159 @@ QString permissionDenied()
     return qt_error_string(EACCES);
 }
 
+// Why something at path is neither read nor replaced: what it is instead of a regular file.
+QString notAFile(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info
+    { };
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0) {
+        if (S_ISFIFO(info.st_mode)) {
+            return QStringLiteral("It is a named pipe, not a file");
+        }
+        if (S_ISSOCK(info.st_mode)) {
+            return QStringLiteral("It is a socket, not a file");
+        }
+        if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
+            return QStringLiteral("It is a device, not a file");
+        }
+    }
+#endif
+    return qt_error_string(EISDIR);
+}
+
+// The file that replacing path writes: path itself, or the end of the links it leads through,
+// which need not exist yet. Or why nothing may be written there.
+struct Target
+{
+    QString file;
+    QString refused;
+};
+Target targetOf(const QString &path)
+{
+    QFileInfo file(path);
+    for (int links = 0; file.isSymLink(); ++links) {
+        if (links == MaxLinks) {
+            return {QString(), qt_error_string(ELOOP)};
+        }
+        file.setFile(file.symLinkTarget());
+    }
+    if (file.exists() && !file.isFile()) {
+        return {QString(), notAFile(file.absoluteFilePath())};
+    }
+    return {file.absoluteFilePath(), QString()};
+}
+
+// Staging files are named .<name>.saving-XXXXXX, a name no person gives a file.
+QString stagingPrefix(const QString &name)
+{
+    return QLatin1Char('.') + name + QStringLiteral(".saving-");
+}
+
+// Staging files of saves that never finished (the process was killed), once they are old
+// enough not to belong to a save still running in another program.
+void removeAbandonedStagingFiles(const QString &folder, const QString &name)
+{
+    const QString prefix = stagingPrefix(name);
+    const QDateTime cutoff = QDateTime::currentDateTimeUtc().addSecs(-AbandonedSecs);
+    const QDir dir(folder);
+    for (const QFileInfo &info : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+        const QString entry = info.fileName();
+        if (entry.size() == prefix.size() + StagingTagSize && entry.startsWith(prefix)
+            && info.lastModified().toUTC() < cutoff) {
+            QFile::remove(info.filePath());
+        }
+    }
+}
+
+// Creates a new staging file for name in folder, never one that is there already.
+bool openStaging(QFile &staging, const QString &folder, const QString &name)
+{
+    static const QByteArray letters
+        = QByteArrayLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString tag;
+        for (qsizetype i = 0; i < StagingTagSize; ++i) {
+            tag += QLatin1Char(letters.at(QRandomGenerator::global()->bounded(letters.size())));
+        }
+        staging.setFileName(folder + QLatin1Char('/') + stagingPrefix(name) + tag);
+        if (staging.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            return true;
+        }
+        if (!QFileInfo::exists(staging.fileName())) {
+            return false;
+        }
+    }
+    return false;
+}
+
 } // namespace
+
+FileReading SafeRead(const QString &path, qint64 maxBytes)
+{
+    const auto failed = [](const QString &reason) {
+        return FileReading {true, std::nullopt, reason};
+    };
+    const QString tooLarge
+        = QStringLiteral("It is larger than %1").arg(QLocale::c().formattedDataSize(maxBytes, 0));
+    QFile file;
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info
+    { };
+    if (::stat(name.constData(), &info) != 0) {
+        return errno == ENOENT ? FileReading {false, QByteArray(), QString()}
+                               : failed(qt_error_string(errno));
+    }
+    // Anything else is not even opened: opening a device may set it going.
+    if (!S_ISREG(info.st_mode)) {
+        return failed(notAFile(path));
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return failed(qt_error_string(errno));
+    }
+    // What was opened may not be what was looked at.
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return failed(notAFile(path));
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return failed(file.errorString());
+    }
+#else
+    file.setFileName(path);
+    if (!file.exists()) {
+        return {false, QByteArray(), QString()};
+    }
+    if (!QFileInfo(path).isFile()) {
+        return failed(notAFile(path));
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return failed(file.errorString());
+    }
+#endif
+    if (file.size() > maxBytes) {
+        return failed(tooLarge);
+    }
+    // Bounded even if the file grows while it is read.
+    QByteArray bytes = file.read(file.size() + 1);
+    while (bytes.size() <= maxBytes && file.error() == QFileDevice::NoError) {
+        const QByteArray more = file.read(qint64 {1} << 16);
+        if (more.isEmpty()) {
+            break;
+        }
+        bytes += more;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        return failed(file.errorString());
+    }
+    if (bytes.size() > maxBytes) {
+        return failed(tooLarge);
+    }
+    return {true, std::move(bytes), QString()};
+}
 
 QString PrepareSafeReplace(const QString &path, const QString &mustExist)
 {
@@ -63,45 +232,82 @@ QString PrepareSafeReplace(const QString &path, const QString &mustExist)
             .arg(mustExist, qt_error_string(ENOENT));
     }
     std::error_code made;
-    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
+    std::filesystem::create_directories(systemPath(folder), made);
     if (made) {
         return QStringLiteral("The folder %1 cannot be created: %2")
             .arg(folder, QString::fromLocal8Bit(made.message()));
     }
-    if (markedReadOnly(folder)) {
-        return QStringLiteral("The folder %1 is read-only: %2").arg(folder, permissionDenied());
+    const Target target = targetOf(path);
+    if (!target.refused.isEmpty()) {
+        return QStringLiteral("The file %1 cannot be replaced: %2").arg(path, target.refused);
     }
-    if (markedReadOnly(path)) {
+    // The new file is written beside the target, so that is the folder that must be writable.
+    const QString targetFolder = QFileInfo(target.file).absolutePath();
+    if (markedReadOnly(targetFolder)) {
+        return QStringLiteral("The folder %1 is read-only: %2")
+            .arg(targetFolder, permissionDenied());
+    }
+    if (markedReadOnly(target.file)) {
         return QStringLiteral("The file %1 is read-only: %2").arg(path, permissionDenied());
     }
     return QString();
 }
 
-QString SafeReplace(const QString &path, const QByteArray &bytes, const QString &mustExist)
+QString SafeReplace(
+    const QString &path, const QByteArray &bytes, const QString &mustExist, QString *unflushed)
 {
     if (QString refused = PrepareSafeReplace(path, mustExist); !refused.isEmpty()) {
         return refused;
     }
-    QSaveFile file(path);
-    // Each step is checked before the rename: QSaveFile::commit() renames even when its last
-    // buffered write failed. A short write (a full disk) leaves the file's own error unset, so
-    // the system's reason is taken where there is one.
-    const std::function<bool()> steps[] = {
-        [&] { return file.open(QIODevice::WriteOnly); },
-        [&] { return file.write(bytes) == bytes.size() && file.flush(); },
-        [&] { return flushToDisk(file.handle()); },
-        [&] { return file.commit(); },
+    const QFileInfo old(targetOf(path).file);
+    const QString folder = old.absolutePath();
+    removeAbandonedStagingFiles(folder, old.fileName());
+
+    const auto failed = [&](const QString &reason) {
+        return QStringLiteral("The file %1 could not be replaced: %2").arg(path, reason);
     };
-    for (const std::function<bool()> &step : steps) {
-        errno = 0;
-        if (!step()) {
-            const int systemError = errno;
-            return QStringLiteral("The file %1 could not be replaced: %2")
-                .arg(path, systemError ? qt_error_string(systemError) : file.errorString());
-        }
+    QFile staging;
+    if (!openStaging(staging, folder, old.fileName())) {
+        return failed(staging.errorString());
     }
-    flushFolder(QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath());
-    return QString();
+    // From here on the staging file is ours to remove. A short write (a full disk) leaves the
+    // file's own error unset, so the system's reason is taken where there is one.
+    const auto why = [&](int systemError) {
+        const QString reason = systemError ? qt_error_string(systemError) : staging.errorString();
+        // By name: removing through the QFile would first retry the write that failed.
+        staging.close();
+        QFile::remove(staging.fileName());
+        return failed(reason);
+    };
+    errno = 0;
+    if ((old.exists() && !staging.setPermissions(old.permissions()))
+        || staging.write(bytes) != bytes.size() || !staging.flush()
+        || !flushToDisk(staging.handle())) {
+        return why(errno);
+    }
+    errno = 0;
+    staging.close();
+    if (staging.error() != QFileDevice::NoError) {
+        return why(errno);
+    }
+    std::error_code renamed;
+    std::filesystem::rename(systemPath(staging.fileName()), systemPath(old.filePath()), renamed);
+    if (renamed) {
+        QFile::remove(staging.fileName());
+        return failed(QString::fromLocal8Bit(renamed.message()));
+    }
+
+    QString notFlushed;
+    if (const QString error = flushFolder(folder); !error.isEmpty()) {
+        notFlushed = QStringLiteral("The file %1 was replaced, but the system could not confirm "
+                                    "that the folder %2 reached the disk: %3")
+                         .arg(path, folder, error);
+    }
+    if (unflushed) {
+        *unflushed = notFlushed;
+        return QString();
+    }
+    return notFlushed;
 }
 
 QString SafeRemove(const QString &path)
@@ -118,6 +324,10 @@ QString SafeRemove(const QString &path)
     if (!file.remove()) {
         return QStringLiteral("The file %1 cannot be removed: %2").arg(path, file.errorString());
     }
-    flushFolder(folder);
+    if (const QString error = flushFolder(folder); !error.isEmpty()) {
+        return QStringLiteral("The file %1 was removed, but the system could not confirm that "
+                              "the folder %2 reached the disk: %3")
+            .arg(path, folder, error);
+    }
     return QString();
 }

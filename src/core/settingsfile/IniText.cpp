@@ -14,6 +14,7 @@ struct Line
     Kind kind = Other;
     qsizetype start = 0; // first byte of the line
     qsizetype end = 0; // after its line break
+    QByteArrayView lineBreak; // CR LF, LF or CR; none on a last line without one
     QByteArrayView text; // without the blanks around it
     QByteArrayView name; // of the section or the key
     QByteArrayView value;
@@ -60,7 +61,8 @@ bool continuesOnNextLine(QByteArrayView text)
 }
 
 // Calls visit for every line of an ini file, classified as QSettings reads it. Like QSettings
-// it ends a line at CR as well as at LF, so CR LF line ends read as a line and an empty one.
+// it ends a line at CR as well as at LF; CR LF ends one line (QSettings reads an empty one
+// after it, which means nothing).
 template<typename Visit> void forEachLine(const QByteArray &bytes, Visit visit)
 {
     const QByteArrayView all(bytes);
@@ -73,7 +75,11 @@ template<typename Visit> void forEachLine(const QByteArray &bytes, Visit visit)
         // The byte-order mark some editors write is left out: QSettings reads the file with it
         // but reports a format error.
         line.start = at == 0 && all.startsWith("\xef\xbb\xbf") ? 3 : at;
-        line.end = stop < all.size() ? stop + 1 : stop;
+        line.end = stop;
+        if (stop < all.size()) {
+            line.end += all.sliced(stop).startsWith("\r\n") ? 2 : 1;
+        }
+        line.lineBreak = all.sliced(stop, line.end - stop);
         line.text = trimmed(all.sliced(line.start, stop - line.start));
         const QByteArrayView text = line.text;
         if (text.isEmpty() || text.front() == ';') {
@@ -106,10 +112,21 @@ bool isUtf8(QByteArrayView bytes)
     return !decoder.hasError();
 }
 
-// key=value, the value as QSettings writes it.
-QByteArray keyLine(const QString &key, const QString &value)
+// The line break a line written in place of line ends with: its own, LF on a last line
+// without one. A view of a literal, so that it outlives the text.
+QByteArrayView breakOf(const Line &line)
 {
-    return key.toUtf8() + '=' + QSettingsEscaping::escaped(value).toUtf8() + '\n';
+    if (line.lineBreak == "\r\n") {
+        return "\r\n";
+    }
+    return line.lineBreak == "\r" ? "\r" : "\n";
+}
+
+// key=value, the value as QSettings writes it.
+QByteArray keyLine(const QString &key, const QString &value, QByteArrayView lineBreak)
+{
+    QByteArray line = key.toUtf8() + '=' + QSettingsEscaping::escaped(value).toUtf8();
+    return line.append(lineBreak);
 }
 
 // Whether a key line reads exactly as keyLine writes value under its name: then it can stay as
@@ -117,8 +134,9 @@ QByteArray keyLine(const QString &key, const QString &value)
 bool writesAs(QByteArrayView whole, const Line &line, const QString &value)
 {
     const qsizetype name = line.name.size();
-    return line.name.data() == whole.data() && whole.size() == name + line.value.size() + 2
-        && whole[name] == '=' && whole.back() == '\n'
+    return line.name.data() == whole.data()
+        && whole.size() == name + 1 + line.value.size() + breakOf(line).size() && whole[name] == '='
+        && whole.endsWith(breakOf(line))
         && QAnyStringView::equal(QUtf8StringView(line.value), QSettingsEscaping::escaped(value));
 }
 
@@ -132,10 +150,14 @@ std::optional<QString> valueAfter(
 }
 
 // Appends the sections the file does not have, with their keys.
-void appendNewSections(QByteArray &out, const QMap<QString, QByteArray> &newKeys)
+void appendNewSections(
+    QByteArray &out, const QMap<QString, QByteArray> &newKeys, QByteArrayView lineBreak)
 {
     for (auto it = newKeys.cbegin(); it != newKeys.cend(); ++it) {
-        out += (out.isEmpty() ? "[" : "\n[") + it.key().toUtf8() + "]\n" + *it;
+        if (!out.isEmpty()) {
+            out.append(lineBreak);
+        }
+        out.append('[' + it.key().toUtf8() + ']').append(lineBreak).append(*it);
     }
 }
 
@@ -153,13 +175,16 @@ IniText::IniText(QByteArray bytes)
         } else if (line.kind == Line::Section) {
             section = QString::fromUtf8(line.name);
             m_sections[section].end = line.end;
+            m_sections[section].lineBreak = breakOf(line);
         } else if (line.kind == Line::Key) {
             const qsizetype start
                 = line.value.isEmpty() ? 0 : line.value.data() - m_bytes.constData();
             Section &keys = m_sections[section];
             keys.keys.insert(QString::fromUtf8(line.name), {line.start, start, line.value.size()});
             keys.end = line.end;
+            keys.lineBreak = breakOf(line);
         }
+        m_lastBreak = breakOf(line);
     });
 }
 
@@ -206,7 +231,10 @@ QMap<QString, QByteArray> IniText::newKeyLines(const SettingsChanges &changes) c
     }
     QMap<QString, QByteArray> lines;
     for (auto it = added.cbegin(); it != added.cend(); ++it) {
-        lines[it.key().first] += keyLine(it.key().second, *it);
+        const QString &section = it.key().first;
+        const QByteArrayView lineBreak
+            = m_sections.contains(section) ? sectionNamed(section).lineBreak : m_lastBreak;
+        lines[section] += keyLine(it.key().second, *it, lineBreak);
     }
     return lines;
 }
@@ -233,11 +261,12 @@ QByteArray IniText::rewrittenInPlace(const SettingsChanges &changes) const
             } else if (const std::optional<QString> value = valueAfter(changes, key, line);
                        value && isLastSetting(key, line.start)) {
                 out += writesAs(asItIs, line, *value) ? asItIs.toByteArray()
-                                                      : keyLine(key.second, *value);
+                                                      : keyLine(key.second, *value, breakOf(line));
             }
         } else if (line.kind == Line::Nameless && continuesOnNextLine(line.text)) {
             // Kept, but so that QSettings no longer reads the next lines into it.
-            out += keyLine(QString(), QSettingsEscaping::valueOf(QString::fromUtf8(line.value)));
+            out += keyLine(QString(), QSettingsEscaping::valueOf(QString::fromUtf8(line.value)),
+                breakOf(line));
         } else {
             out += asItIs;
         }
@@ -245,7 +274,7 @@ QByteArray IniText::rewrittenInPlace(const SettingsChanges &changes) const
             out += newKeys.take(section);
         }
     });
-    appendNewSections(out, newKeys);
+    appendNewSections(out, newKeys, m_lastBreak);
     return out;
 }
 
@@ -257,18 +286,18 @@ QByteArray IniText::rebuilt(const SettingsChanges &changes) const
     forEachLine(m_bytes, [&](const Line &line) {
         if (line.kind == Line::Section) {
             section = QString::fromUtf8(line.name);
-            out += '[' + section.toUtf8() + "]\n";
+            out.append('[' + section.toUtf8() + ']').append(breakOf(line));
         } else if (line.kind == Line::Key) {
             const SettingsKey key {section, QString::fromUtf8(line.name)};
             if (const std::optional<QString> value = valueAfter(changes, key, line);
                 value && isLastSetting(key, line.start)) {
-                out += keyLine(key.second, *value);
+                out += keyLine(key.second, *value, breakOf(line));
             }
         }
         if (isSectionEnd(section, line.end)) {
             out += newKeys.take(section);
         }
     });
-    appendNewSections(out, newKeys);
+    appendNewSections(out, newKeys, m_lastBreak);
     return out;
 }

@@ -12,7 +12,7 @@
 
 // An ini-format settings file as text: read without changing what a person or another program
 // wrote, and rewritten so that QSettings reads every changed key as given and every other line
-// as before.
+// as before. A written line ends as the line it replaces or follows does (CR LF, say).
 class IniText
 {
 public:
@@ -57,11 +57,13 @@ private:
     {
         QHash<QString, Span> keys;
         qsizetype end = -1; // of its last header or key line
+        QByteArrayView lineBreak = "\n"; // of that line, for the keys written after it
     };
     // The section of that name, empty where the file has none.
     const Section &sectionNamed(const QString &name) const;
 
     QByteArray m_bytes;
     QHash<QString, Section> m_sections;
+    QByteArrayView m_lastBreak = "\n"; // of the last line, for the sections added at the end
     bool m_damaged = false;
 };

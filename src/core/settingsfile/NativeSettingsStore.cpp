@@ -22,6 +22,12 @@ QString NativeSettingsStore::location() const
     return m_settings->fileName();
 }
 
+QString NativeSettingsStore::reload()
+{
+    m_settings->sync();
+    return QString();
+}
+
 std::optional<QString> NativeSettingsStore::stored(const QString &section, const QString &key) const
 {
     const QVariant value = m_settings->value(path({section, key}));
@@ -49,7 +55,8 @@ SaveResult NativeSettingsStore::write()
     }
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
-        return {false, QStringLiteral("The settings store refused the change."), QString()};
+        return {
+            false, QStringLiteral("The settings store refused the change."), QString(), QString()};
     }
     return {};
 }

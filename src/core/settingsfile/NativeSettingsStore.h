@@ -17,6 +17,7 @@ public:
     QString location() const override;
     QString readError() const override { return QString(); }
     bool changedElsewhere() const override { return false; }
+    QString reload() override;
 
 private:
     std::optional<QString> stored(const QString &section, const QString &key) const override;

@@ -13,6 +13,9 @@ struct SaveResult
     // Set when the store that was replaced could not be read completely: where its
     // original was kept.
     QString keptCopy;
+    // Set when the store was written but the system could not confirm that it reached the
+    // disk, so a power cut could still undo the save: why.
+    QString unflushed;
 };
 
 // Per-user persistent settings addressed by section and key; every value is text.
@@ -51,6 +54,10 @@ public:
     // the system's reason; empty when it was read (a missing store reads as empty).
     virtual QString readError() const = 0;
     // Whether something else changed the store since this one last read or wrote it, so that
-    // a commit would replace that change.
+    // a commit would replace that change. A store that cannot be read now has no change to
+    // replace: its commit fails and says why.
     virtual bool changedElsewhere() const = 0;
+    // Reads the store again as it is now, so that a change made elsewhere is seen; staged
+    // changes stay staged. Returns readError() as it is then.
+    virtual QString reload() = 0;
 };

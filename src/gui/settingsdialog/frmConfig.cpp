@@ -489,6 +489,13 @@ void frmConfig::cmdOk_Click()
                 + CrLf + saved.keptCopy,
             MessageBox::Exclamation);
     }
+    if (!saved.unflushed.isEmpty()) {
+        m_messages.show(QStringLiteral("Your settings were saved, but the system could not "
+                                       "confirm that they are safely on the disk. If the power "
+                                       "fails soon, they may be lost.")
+                + CrLf + CrLf + saved.unflushed,
+            MessageBox::Exclamation);
+    }
     m_saved = true;
 
     const bool login = m_chkLogin->isChecked();

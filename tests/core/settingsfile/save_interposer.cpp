@@ -1,7 +1,9 @@
 // Loaded into a saving process (LD_PRELOAD) by the fault tests. Every flush to disk and every
 // rename is written, with the inode it concerns, to the file $QUORVANE_SAVE_LOG; at the rename
 // onto a path ending in $QUORVANE_KILL_AT_RENAME the process is killed with SIGKILL, at the
-// moment the new settings file would replace the old one.
+// moment the new settings file would replace the old one; a flush of the folder
+// $QUORVANE_FAIL_FLUSH_OF fails with EIO.
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -46,19 +48,32 @@ bool endsWith(const char *text, const char *end)
     return a >= b && std::strcmp(text + a - b, end) == 0;
 }
 
+// A flush of the folder $QUORVANE_FAIL_FLUSH_OF fails, as on a disk that reports an error.
+int flush(const char *name, int fd)
+{
+    note("flush", inodeOf(fd));
+    const char *failing = std::getenv("QUORVANE_FAIL_FLUSH_OF");
+    struct stat info
+    { };
+    if (failing != nullptr && *failing != '\0' && ::stat(failing, &info) == 0
+        && info.st_ino == inodeOf(fd)) {
+        errno = EIO;
+        return -1;
+    }
+    return real<int (*)(int)>(name)(fd);
+}
+
 } // namespace
 
 extern "C" int fsync(int fd)
 {
-    note("flush", inodeOf(fd));
-    return real<int (*)(int)>("fsync")(fd);
+    return flush("fsync", fd);
 }
 
 // NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): libc names are reserved
 extern "C" int fdatasync(int fd)
 {
-    note("flush", inodeOf(fd));
-    return real<int (*)(int)>("fdatasync")(fd);
+    return flush("fdatasync", fd);
 }
 
 // NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name): libc names are reserved

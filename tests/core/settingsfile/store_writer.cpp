@@ -1,7 +1,8 @@
 // A second program on the settings file, for the fault-injection tests.
 //   store_writer <file> loop            save two lists in turn until killed
 //   store_writer <file> save <n> <tag>  load, wait for a line on stdin, then save n events
-//                                       "<tag> <i>" with the last one active, and exit
+//                                       "<tag> <i>" with the last one active, and exit; a
+//                                       save that may not last is said on stderr
 //   store_writer <file> where           print the settings file's path
 // A file of "-" is the user's own settings file, found as the program finds it.
 #include "core/events/EventList.h"
@@ -74,6 +75,9 @@ int main(int argc, char *argv[])
         if (!saved.ok) {
             std::fprintf(stderr, "%s\n", qPrintable(saved.error));
             return 1;
+        }
+        if (!saved.unflushed.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(saved.unflushed));
         }
         LoadSettings(store, settings);
         std::printf("%lld\n", static_cast<long long>(store.EventDates.size() - 1));

@@ -16,9 +16,11 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -51,15 +53,18 @@ SaveResult save(const QString &path, const EventList &store, int selected)
 }
 
 // A real process that saves 30 events to the file, with every flush to disk and every rename
-// logged to log and, when kill is set, killed with SIGKILL at the rename onto the file. Returns
-// its exit code, Killed, or NotRun when it did not start.
+// logged to log, and the fault injected. Returns its exit code, Killed, or NotRun when it did
+// not start; what it printed on stderr goes to errors.
 constexpr int Killed = -1, NotRun = -2;
-int saveWatched(const QString &file, const QString &log, bool kill)
+enum class Fault { None, KillAtRename, FailFolderFlush };
+int saveWatched(const QString &file, const QString &log, Fault fault, QByteArray *errors = nullptr)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"LD_PRELOAD"_s, QStringLiteral(SAVE_INTERPOSER));
     env.insert(u"QUORVANE_SAVE_LOG"_s, log);
-    env.insert(u"QUORVANE_KILL_AT_RENAME"_s, kill ? file : QString());
+    env.insert(u"QUORVANE_KILL_AT_RENAME"_s, fault == Fault::KillAtRename ? file : QString());
+    env.insert(u"QUORVANE_FAIL_FLUSH_OF"_s,
+        fault == Fault::FailFolderFlush ? QFileInfo(file).absolutePath() : QString());
     // The sanitizers' runtime is then not the first library loaded, which is meant here.
     env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
     QProcess writer;
@@ -70,6 +75,9 @@ int saveWatched(const QString &file, const QString &log, bool kill)
     }
     writer.write("\n");
     writer.waitForFinished(10000);
+    if (errors) {
+        *errors = writer.readAllStandardError();
+    }
     return writer.exitStatus() == QProcess::CrashExit ? Killed : writer.exitCode();
 }
 
@@ -102,7 +110,11 @@ private slots:
     void damagedFileIsReadAndKeptBeforeTheFirstSave();
     void unreadableFileIsNeverReplaced();
     void byteOrderMarkIsNoDamage();
-    void abandonedStagingAndLockFilesGoOnlyOnceOld();
+    void onlyOwnOldStagingFilesAreCleanedUp();
+    void specialFilesAreRefusedNotFollowed_data();
+    void specialFilesAreRefusedNotFollowed();
+    void symlinkLoopIsNamedAndLeftAsItIs();
+    void windowsLineEndsStayConsistent();
     void withoutHomeTheUserDatabaseSaysWhere();
     void saveFromAStaleInstanceLeavesExactlyItsList();
     void staleInstanceRemovingEventsLeavesExactlyItsList();
@@ -113,6 +125,7 @@ private slots:
     void killedSavesLeaveTheOldOrTheNewFile();
     void killedAtTheRenameLeavesTheWholeOldFile();
     void saveFlushesTheFolderAfterTheRename();
+    void failedFolderFlushIsReported();
 
 private:
     QString path() const { return m_dir->filePath(u"Quorvane.conf"_s); }
@@ -254,32 +267,125 @@ void tst_Faults::byteOrderMarkIsNoDamage()
     QCOMPARE(load(path()).EventDescriptions, store.EventDescriptions);
 }
 
-void tst_Faults::abandonedStagingAndLockFilesGoOnlyOnceOld()
+void tst_Faults::onlyOwnOldStagingFilesAreCleanedUp()
 {
-    // Left by killed saves: QSaveFile's and earlier versions' staging files, and the lock file
-    // QSettings made. Fresh ones may belong to a save running now in another instance.
+    // The settings in a folder of dotfiles, linked from where the program looks. Beside either
+    // lie a person's backups and earlier versions' leftovers that cannot be told from them.
+    const QString dotfiles = m_dir->filePath(u"dotfiles"_s);
+    QVERIFY(QDir().mkpath(dotfiles) && QFile::link(dotfiles + u"/Quorvane.conf"_s, path()));
     seedOldFile();
-    const QStringList names = {u"Quorvane.conf.a1B2c3"_s, u".Quorvane.conf.a1B2c3"_s,
-        u".Quorvane.conf.a1B2c3.new"_s, u"Quorvane.conf.lock"_s};
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    for (const QString &name : names) {
-        QVERIFY(writeAll(m_dir->filePath(u"old"_s), "x"));
-        QFile file(m_dir->filePath(u"old"_s));
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
-        file.close();
-        QVERIFY(QFile::rename(m_dir->filePath(u"old"_s), m_dir->filePath(name)));
+    const auto place = [](const QString &file, const QDateTime &time) {
+        QFile made(file);
+        return made.open(QIODevice::WriteOnly) && made.write("mine") == 4 && made.flush()
+            && made.setFileTime(time, QFileDevice::FileModificationTime);
+    };
+    for (const QString &folder : {m_dir->path(), dotfiles}) {
+        for (const char *name : {"Quorvane.conf.backup", ".Quorvane.conf.before",
+                 "Quorvane.conf.2024ok", "Quorvane.conf.lock", ".Quorvane.conf.a1B2c3.new"}) {
+            QVERIFY(place(folder + u'/' + QLatin1String(name), old));
+        }
     }
-    const QStringList fresh = {u"Quorvane.conf.Z9y8X7"_s, u"Quorvane.conf.lock"_s};
+    // A staging file of a killed save goes once old; a fresh one may be a save running now.
+    QVERIFY(place(dotfiles + u"/.Quorvane.conf.saving-a1B2c3"_s, old));
+    QVERIFY(place(dotfiles + u"/.Quorvane.conf.saving-Z9y8X7"_s, QDateTime::currentDateTimeUtc()));
+    const QStringList beside = entries(m_dir->path());
+    QStringList left = entries(dotfiles);
+    left.removeOne(u".Quorvane.conf.saving-a1B2c3"_s);
     QVERIFY(save(path(), load(path()), 0).ok);
-    QCOMPARE(entries(m_dir->path()), QStringList {u"Quorvane.conf"_s});
+    QCOMPARE(entries(m_dir->path()), beside);
+    QCOMPARE(entries(dotfiles), left);
+}
 
-    for (const QString &name : fresh) {
-        QVERIFY(writeAll(m_dir->filePath(name), "x"));
+void tst_Faults::specialFilesAreRefusedNotFollowed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    const QString device = u"It is a device, not a file"_s;
+    QTest::newRow("named pipe") << u"pipe"_s << u"It is a named pipe, not a file"_s;
+    QTest::newRow("link to /dev/zero") << u"zero"_s << device;
+    QTest::newRow("link to a device node") << u"node"_s << device;
+    QTest::newRow("over 16 MiB") << u"large"_s << u"It is larger than 16 MiB"_s;
+}
+
+void tst_Faults::specialFilesAreRefusedNotFollowed()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QByteArray file = QFile::encodeName(path());
+    if (kind == u"pipe"_s) {
+        QCOMPARE(::mkfifo(file.constData(), 0600), 0);
+    } else if (kind == u"zero"_s) {
+        QVERIFY(QFile::link(u"/dev/zero"_s, path()));
+    } else if (kind == u"node"_s) {
+        // The null device's numbers, in a folder of the test's own.
+        const QByteArray node = QFile::encodeName(m_dir->filePath(u"node"_s));
+        if (::geteuid() != 0 || ::mknod(node.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+            QSKIP("Making a device node needs root");
+        }
+        QVERIFY(QFile::link(QFile::decodeName(node), path()));
+    } else {
+        QVERIFY(writeAll(path(), "[countdown]\n"));
+        QVERIFY(QFile::resize(path(), (qint64 {16} << 20) + 1));
     }
-    QVERIFY(save(path(), load(path()), 1).ok);
-    QCOMPARE(entries(m_dir->path()),
-        (QStringList {u"Quorvane.conf"_s, u"Quorvane.conf.lock"_s, u"Quorvane.conf.Z9y8X7"_s}));
+    const auto identity = [&file] {
+        struct stat info
+        { };
+        return ::stat(file.constData(), &info) == 0 ? std::pair(info.st_ino, info.st_mode)
+                                                    : std::pair(ino_t {}, mode_t {});
+    };
+    const auto before = identity();
+
+    // Neither blocks nor reads without end, and says why like any unreadable file.
+    QCOMPARE(
+        IniFileStore(path()).readError(), u"The file %1 cannot be read: %2"_s.arg(path(), reason));
+    const SaveResult saved = save(path(), load(path()), 0);
+    QVERIFY(!saved.ok);
+    QVERIFY2(saved.error.endsWith(u": "_s + reason), qPrintable(saved.error));
+    QVERIFY(identity() == before);
+}
+
+void tst_Faults::symlinkLoopIsNamedAndLeftAsItIs()
+{
+    // The file was read well; before OK it becomes a loop of links.
+    seedOldFile();
+    IniFileStore settings(path());
+    EventList view;
+    LoadSettings(view, settings);
+    const QString other = m_dir->filePath(u"other"_s);
+    QVERIFY(QFile::remove(path()));
+    QVERIFY(QFile::link(other, path()) && QFile::link(path(), other));
+
+    // What cannot be read now is no change by another program: the save says why it fails.
+    const QString loop = qt_error_string(ELOOP);
+    QVERIFY(!settings.changedElsewhere());
+    const SaveResult saved
+        = SaveEventList(settings, view.WallpaperPath, view.EventDates, view.EventDescriptions, 1);
+    QVERIFY(!saved.ok);
+    QVERIFY2(saved.error.endsWith(u": "_s + loop), qPrintable(saved.error));
+    QCOMPARE(QFileInfo(path()).symLinkTarget(), other);
+    QCOMPARE(QFileInfo(other).symLinkTarget(), path());
+    // At the next start it is named like any unreadable file.
+    QCOMPARE(
+        IniFileStore(path()).readError(), u"The file %1 cannot be read: %2"_s.arg(path(), loop));
+    QCOMPARE(settings.reload(), IniFileStore(path()).readError());
+}
+
+void tst_Faults::windowsLineEndsStayConsistent()
+{
+    // Written by a Windows editor; the first event is removed and two are added.
+    QVERIFY(writeAll(path(),
+        "[countdown]\r\nWallpaper=veltor://default\r\nActive=1\r\nd1=2030-01-01 00:00\r\n"
+        "t1=One\r\nd2=2030-01-02 00:00\r\nt2=Two\r\nd3=2030-01-03 00:00\r\nt3=Three\r\n"));
+    EventList store = load(path());
+    QVERIFY(store.removeEvent(1));
+    store.appendEvent(u"2030-01-04 00:00"_s, u"Four"_s);
+    store.appendEvent(u"2030-01-05 00:00"_s, u"Five"_s);
+    QVERIFY(save(path(), store, 5).ok);
+    QCOMPARE(readAll(path()),
+        "[countdown]\r\nWallpaper=veltor://default\r\nActive=4\r\nd1=2030-01-02 00:00\r\n"
+        "t1=Two\r\nd2=2030-01-03 00:00\r\nt2=Three\r\nd3=2030-01-04 00:00\r\nt3=Four\r\n"
+        "d4=2030-01-05 00:00\r\nt4=Five\r\n"_ba);
 }
 
 void tst_Faults::withoutHomeTheUserDatabaseSaysWhere()
@@ -523,7 +629,7 @@ void tst_Faults::killedAtTheRenameLeavesTheWholeOldFile()
     seedOldFile();
     const QByteArray before = readAll(path());
     const QString log = m_dir->filePath(u"save.log"_s);
-    QCOMPARE(saveWatched(path(), log, true), Killed);
+    QCOMPARE(saveWatched(path(), log, Fault::KillAtRename), Killed);
     QCOMPARE(readAll(path()), before);
     // The new file it was about to rename had been flushed to disk.
     const QStringList done = steps(log);
@@ -535,13 +641,26 @@ void tst_Faults::saveFlushesTheFolderAfterTheRename()
 {
     seedOldFile();
     const QString log = m_dir->filePath(u"save.log"_s);
-    QCOMPARE(saveWatched(path(), log, false), 0);
+    QCOMPARE(saveWatched(path(), log, Fault::None), 0);
     QCOMPARE(load(path()).EventDescriptions.value(30), u"New 30"_s);
     const QStringList done = steps(log);
     const auto rename = std::find_if(
         done.cbegin(), done.cend(), [](const QString &step) { return step.startsWith(u"rename"); });
     QVERIFY(rename != done.cend());
     QVERIFY(std::find(rename, done.cend(), u"flush "_s + inodeOf(m_dir->path())) != done.cend());
+}
+
+void tst_Faults::failedFolderFlushIsReported()
+{
+    // The new file is in place, but a power cut could still undo the rename: that is said.
+    seedOldFile();
+    QByteArray errors;
+    QCOMPARE(
+        saveWatched(path(), m_dir->filePath(u"save.log"_s), Fault::FailFolderFlush, &errors), 0);
+    QCOMPARE(load(path()).EventDescriptions.value(30), u"New 30"_s);
+    QVERIFY2(errors.contains(QFile::encodeName(m_dir->path()))
+            && errors.trimmed().endsWith(": Input/output error"),
+        errors.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_Faults)

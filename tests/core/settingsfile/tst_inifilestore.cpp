@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -248,21 +249,29 @@ void tst_IniFileStore::saveKeepsTheFilePermissions()
 
 void tst_IniFileStore::saveWritesThroughALinkInTheTargetsFolder()
 {
-    // Settings kept in a folder of dotfiles and linked from where the program looks.
+    // Settings kept in a folder of dotfiles and linked from where the program looks, a folder
+    // that may be read-only: nothing is written there.
     const QString dotfiles = m_dir->filePath(u"dotfiles"_s);
-    QVERIFY(QDir().mkpath(dotfiles) && QDir().mkpath(m_dir->filePath(u"cfg"_s)));
+    const QString cfg = m_dir->filePath(u"cfg"_s);
+    QVERIFY(QDir().mkpath(dotfiles) && QDir().mkpath(cfg));
     const QString real = dotfiles + u"/Quorvane.conf"_s;
     QVERIFY(writeAll(real, "[countdown]\nd1=2004-01-19 01:15\nt1=Old\n"));
     QVERIFY(QFile::link(real, path()));
+    QVERIFY(QFile::setPermissions(cfg, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(
+            cfg, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
     IniFileStore store(path());
     QCOMPARE(store.get(Section, u"t1"_s), u"Old"_s);
     store.save(Section, u"t1"_s, u"New"_s);
-    QVERIFY(store.commit().ok);
+    const SaveResult saved = store.commit();
+    QVERIFY2(saved.ok, qPrintable(saved.error));
 
     QVERIFY(QFileInfo(path()).isSymLink());
     QCOMPARE(IniFileStore(real).get(Section, u"t1"_s), u"New"_s);
     QCOMPARE(entries(dotfiles), QStringList {u"Quorvane.conf"_s});
-    QCOMPARE(entries(m_dir->filePath(u"cfg"_s)), QStringList {u"Quorvane.conf"_s});
+    QCOMPARE(entries(cfg), QStringList {u"Quorvane.conf"_s});
 }
 
 QTEST_GUILESS_MAIN(tst_IniFileStore)
