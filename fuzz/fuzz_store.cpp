@@ -52,18 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     }
 
-    // What the save wrote: the entries not marked removed, in order.
-    QStringList dates {first.EventDates.first()}, descriptions {first.EventDescriptions.first()};
-    int active = 0;
-    for (qsizetype i = 1; i < first.EventDates.size(); ++i) {
-        if (!first.EventDescriptions.at(i).isEmpty()) {
-            dates.append(first.EventDates.at(i));
-            descriptions.append(first.EventDescriptions.at(i));
-        }
-        if (i == selected) {
-            active = int(dates.size() - 1);
-        }
-    }
+    // What the save wrote: every event read, in order, those without a description too.
+    const QStringList &dates = first.EventDates;
+    const QStringList &descriptions = first.EventDescriptions;
+    const int active = selected;
 
     IniFileStore reopened(path);
     EventList second;

@@ -29,7 +29,7 @@ std::optional<qint64> eventKeyNumber(const QString &key)
 
 bool EventList::isLiveEvent(qint64 index) const
 {
-    return isValidIndex(index) && !EventDescriptions.at(index).isEmpty();
+    return isValidIndex(index) && !EventRemoved.value(index);
 }
 
 qsizetype EventList::countdownIndex() const
@@ -44,7 +44,8 @@ bool EventList::isYearly(qint64 index) const
 
 EventList::Event EventList::eventAt(qsizetype index) const
 {
-    return {EventDates.at(index), EventDescriptions.at(index), EventRepeats.value(index)};
+    return {EventDates.at(index), EventDescriptions.at(index), EventRepeats.value(index),
+        EventRemoved.value(index)};
 }
 
 void EventList::resetToBuiltInEvent()
@@ -52,16 +53,19 @@ void EventList::resetToBuiltInEvent()
     EventDates = {BuiltInEventDate()};
     EventDescriptions = {BuiltInEventDescription()};
     EventRepeats = {QString()};
+    EventRemoved = {false};
 }
 
 qsizetype EventList::appendEvent(
     const QString &date, const QString &description, const QString &repeat)
 {
-    // Lists filled by hand may have left this one short; it catches up first.
+    // Lists filled by hand may have left these short; they catch up first.
     EventRepeats.resize(EventDates.size());
+    EventRemoved.resize(EventDates.size());
     EventDates.append(date);
     EventDescriptions.append(description);
     EventRepeats.append(repeat);
+    EventRemoved.append(false);
     return upperBound();
 }
 
@@ -77,11 +81,11 @@ std::optional<EventList::Event> EventList::changeEvent(qint64 index, const Event
 
 std::optional<EventList::Event> EventList::removeEvent(qint64 index)
 {
-    if (index < 1 || !isValidIndex(index)) {
+    if (index < 1 || !isLiveEvent(index)) {
         return std::nullopt;
     }
     const Event held = eventAt(index);
-    restoreEvent(index, {RemovedEventDate(), QString(), QString()});
+    restoreEvent(index, {RemovedEventDate(), QString(), QString(), true});
     return held;
 }
 
@@ -91,9 +95,11 @@ bool EventList::restoreEvent(qint64 index, const Event &event)
         return false;
     }
     EventRepeats.resize(EventDates.size());
+    EventRemoved.resize(EventDates.size());
     EventDates[index] = event.date;
     EventDescriptions[index] = event.description;
     EventRepeats[index] = event.repeat;
+    EventRemoved[index] = event.removed;
     return true;
 }
 
@@ -147,7 +153,7 @@ void LoadSettings(EventList &events, const SettingsStore &settings)
 
 SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
     const QStringList &eventDates, const QStringList &eventDescriptions, int selectedIndex,
-    const QStringList &eventRepeats)
+    const QStringList &eventRepeats, const QList<bool> &eventRemoved)
 {
     const QString sec = section();
     const qsizetype upper = eventDescriptions.size() - 1;
@@ -156,7 +162,7 @@ SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
 
     qsizetype removed = 0;
     for (qsizetype j = 1; j <= upper; ++j) {
-        if (eventDescriptions.at(j).isEmpty()) {
+        if (eventRemoved.value(j)) {
             ++removed;
         } else {
             const qsizetype number = j - removed;
@@ -196,4 +202,11 @@ SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
         return number && (*number > kept || key.at(0) == QLatin1Char('r'));
     });
     return settings.commit();
+}
+
+SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
+    const EventList &events, int selectedIndex)
+{
+    return SaveEventList(settings, wallpaperText, events.EventDates, events.EventDescriptions,
+        selectedIndex, events.EventRepeats, events.EventRemoved);
 }

@@ -12,12 +12,14 @@
 struct EventList
 {
     // Entry n is event n; entry 0 is the built-in event. The lists always have the same size.
-    // An entry whose description is empty counts as removed.
     QStringList EventDates;
+    // Empty for an event written without one by hand: an event like any other.
     QStringList EventDescriptions;
     // How each event repeats, as stored: YearlyRepeat(), empty for a one-off event, or a value a
     // later version wrote, which counts as one-off and is kept as it is.
     QStringList EventRepeats;
+    // Whether the entry was marked removed by removeEvent: the next save leaves it out.
+    QList<bool> EventRemoved;
     // Index, in the lists, of the event counted down to.
     qint32 ActiveEvent = 0;
     // DefaultWallpaperMarker for the built-in picture, otherwise the path of an image file.
@@ -29,6 +31,7 @@ struct EventList
         QString date;
         QString description;
         QString repeat = QString();
+        bool removed = false;
     };
 
     // Upper bound of the lists (the number of entries after the built-in one).
@@ -53,7 +56,7 @@ struct EventList
     // Nothing for the built-in event, a removed entry or an index outside the lists.
     std::optional<Event> changeEvent(qint64 index, const Event &event);
     // Marks the user's event at index removed and returns what it held. Nothing for the built-in
-    // event or an index outside the lists.
+    // event, an entry removed already or an index outside the lists.
     std::optional<Event> removeEvent(qint64 index);
     // Puts an entry back at index, as removeEvent or changeEvent returned it; false for an index
     // outside the lists. Entries keep their indexes, so several may be put back in any order.
@@ -118,9 +121,12 @@ inline QString RemovedEventDate()
 // event is kept as read.
 void LoadSettings(EventList &events, const SettingsStore &settings);
 
-// Writes the wallpaper text, the kept events renumbered from 1 and the selected event
-// (selectedIndex -1: none) and commits them as one change. An event with a repeat value gets
-// it under its new number; one without has none stored. Changes no list.
+// Writes the wallpaper text, the events not marked removed renumbered from 1 and the selected
+// event (selectedIndex -1: none) and commits them as one change. An event with a repeat value
+// gets it under its new number; one without has none stored. Changes no list.
 SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
     const QStringList &eventDates, const QStringList &eventDescriptions, int selectedIndex,
-    const QStringList &eventRepeats = {});
+    const QStringList &eventRepeats = {}, const QList<bool> &eventRemoved = {});
+// The same for the lists of an event list.
+SaveResult SaveEventList(SettingsStore &settings, const QString &wallpaperText,
+    const EventList &events, int selectedIndex);

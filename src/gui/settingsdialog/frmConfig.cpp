@@ -364,7 +364,10 @@ void frmConfig::cboEvents_Click()
 
 QString frmConfig::listItemText(qsizetype index) const
 {
-    const QString shown = ShownText(m_events.EventDescriptions.at(index));
+    // An event written by hand without a description is known by its date.
+    const QString &description = m_events.EventDescriptions.at(index);
+    const QString shown
+        = ShownText(description.isEmpty() ? m_events.EventDates.at(index) : description);
     return m_events.isYearly(index) ? shown + QStringLiteral(" (every year)") : shown;
 }
 
@@ -473,8 +476,8 @@ void frmConfig::cmdOk_Click()
             MessageBox::Exclamation)) {
         return;
     }
-    const SaveResult saved = SaveEventList(m_settings, m_txtWallpaper->text(), m_events.EventDates,
-        m_events.EventDescriptions, m_cboEvents->currentIndex(), m_events.EventRepeats);
+    const SaveResult saved
+        = SaveEventList(m_settings, m_txtWallpaper->text(), m_events, m_cboEvents->currentIndex());
     if (!saved.ok) {
         // Nothing was written; the dialog stays open with everything entered, to retry or cancel.
         m_messages.show(

@@ -21,7 +21,7 @@ private slots:
     void gapInTheNumbersLosesNothing_data();
     void gapInTheNumbersLosesNothing();
     void blankDateIsAnEvent();
-    void missingDescriptionReadsAsRemoved();
+    void eventWithoutDescriptionIsKeptUntilRemoved();
     void activeValueIsKeptAsRead_data();
     void activeValueIsKeptAsRead();
     void emptyWallpaperIsNotTheMarker();
@@ -144,12 +144,27 @@ void tst_EventList::blankDateIsAnEvent()
     QCOMPARE(store.EventDescriptions.value(1), u"Blank"_s);
 }
 
-void tst_EventList::missingDescriptionReadsAsRemoved()
+void tst_EventList::eventWithoutDescriptionIsKeptUntilRemoved()
 {
-    seed({{u"d1"_s, u"2004-01-01 00:00"_s}, {u"d2"_s, u"2004-01-02 00:00"_s}, {u"t2"_s, u"Two"_s}});
-    const EventList store = load();
-    QCOMPARE(store.EventDescriptions, (QStringList {u"Quorvane"_s, QString(), u"Two"_s}));
-    QCOMPARE(store.EventDates.size(), 3);
+    // Written by hand: event 1 without a description key, event 2 with an empty one.
+    seed({{u"d1"_s, u"2030-05-01 10:00"_s}, {u"d2"_s, u"2030-05-02 10:00"_s}, {u"t2"_s, QString()},
+        {u"d3"_s, u"2030-05-03 10:00"_s}, {u"t3"_s, u"Three"_s}, {u"Active"_s, u"1"_s}});
+    IniFileStore settings(path());
+    EventList store;
+    LoadSettings(store, settings);
+    QCOMPARE(
+        store.EventDescriptions, (QStringList {u"Quorvane"_s, QString(), QString(), u"Three"_s}));
+    QVERIFY(store.isLiveEvent(1) && store.isLiveEvent(2));
+    QCOMPARE(store.ActiveEvent, 1);
+
+    // A save with nothing changed keeps both; a removal takes only the one removed.
+    QVERIFY(SaveEventList(settings, store.WallpaperPath, store, store.ActiveEvent).ok);
+    QCOMPARE(load().EventDates, store.EventDates);
+    QCOMPARE(load().ActiveEvent, 1);
+    QVERIFY(store.removeEvent(1));
+    QVERIFY(SaveEventList(settings, store.WallpaperPath, store, 0).ok);
+    QCOMPARE(load().EventDates,
+        (QStringList {BuiltInEventDate(), u"2030-05-02 10:00"_s, u"2030-05-03 10:00"_s}));
 }
 
 void tst_EventList::activeValueIsKeptAsRead_data()
@@ -214,9 +229,7 @@ void tst_EventList::repeatValuesTravelWithTheirEvents()
     // Another program writes r2 meanwhile; renumbered, 2 is the one-off event's number.
     seed({{u"r2"_s, u"yearly"_s}});
     QVERIFY(store.removeEvent(1));
-    QVERIFY(SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions,
-        0, store.EventRepeats)
-                .ok);
+    QVERIFY(SaveEventList(settings, store.WallpaperPath, store, 0).ok);
     QCOMPARE(load().EventRepeats, (QStringList {QString(), u"monthly"_s, QString(), u"yearly"_s}));
 }
 

@@ -80,13 +80,11 @@ void tst_SaveEventList::workedExampleWritesTheExactSequence()
 {
     storeEvents(4);
     EventList store = load();
-    store.EventDates[2] = RemovedEventDate();
-    store.EventDescriptions[2].clear();
+    QVERIFY(store.removeEvent(2));
 
     IniFileStore real(path());
     RecordingSettingsStore settings(real);
-    QVERIFY(
-        SaveEventList(settings, u"/pics/w.jpg"_s, store.EventDates, store.EventDescriptions, 4).ok);
+    QVERIFY(SaveEventList(settings, u"/pics/w.jpg"_s, store, 4).ok);
     QCOMPARE(settings.writes(),
         (QStringList {u"save Wallpaper=/pics/w.jpg"_s, u"save d1="_s + date(1),
             u"save t1=Event 1"_s, u"save d2="_s + date(3), u"save t2=Event 3"_s,
@@ -134,11 +132,9 @@ void tst_SaveEventList::removingTheFirstRenumbersTheRest()
 {
     storeEvents(3);
     EventList store = load();
-    store.EventDescriptions[1].clear();
+    QVERIFY(store.removeEvent(1));
     IniFileStore settings(path());
-    QVERIFY(
-        SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 0)
-            .ok);
+    QVERIFY(SaveEventList(settings, store.WallpaperPath, store, 0).ok);
     const EventList reloaded = load();
     QCOMPARE(reloaded.EventDescriptions, (QStringList {u"Quorvane"_s, u"Event 2"_s, u"Event 3"_s}));
     QCOMPARE(reloaded.EventDates, (QStringList {BuiltInEventDate(), date(2), date(3)}));
@@ -150,23 +146,19 @@ void tst_SaveEventList::removedSelectionFallsBackToTheNearestKeptBefore()
 {
     storeEvents(4);
     EventList store = load();
-    store.EventDescriptions[3].clear(); // selected and removed: event 2 stays active
+    QVERIFY(store.removeEvent(3)); // selected and removed: event 2 stays active
     {
         IniFileStore settings(path());
-        QVERIFY(SaveEventList(
-            settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 3)
-                    .ok);
+        QVERIFY(SaveEventList(settings, store.WallpaperPath, store, 3).ok);
     }
     QCOMPARE(load().ActiveEvent, 2);
 
     storeEvents(2);
     store = load();
-    store.EventDescriptions[1].clear(); // no kept entry before it: the built-in event
+    QVERIFY(store.removeEvent(1)); // no kept entry before it: the built-in event
     {
         IniFileStore settings(path());
-        QVERIFY(SaveEventList(
-            settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 1)
-                    .ok);
+        QVERIFY(SaveEventList(settings, store.WallpaperPath, store, 1).ok);
     }
     QCOMPARE(load().ActiveEvent, 0);
 }
@@ -190,12 +182,10 @@ void tst_SaveEventList::appendedThenRemovedIsNeverWrittenOrDeleted()
 {
     storeEvents(2);
     EventList store = load();
-    store.EventDates.append(RemovedEventDate());
-    store.EventDescriptions.append(QString());
+    QVERIFY(store.removeEvent(store.appendEvent(date(3), u"Event 3"_s)));
     IniFileStore real(path());
     RecordingSettingsStore settings(real);
-    const SaveResult saved = SaveEventList(
-        settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 0);
+    const SaveResult saved = SaveEventList(settings, store.WallpaperPath, store, 0);
     QVERIFY2(saved.ok, qPrintable(saved.error));
     const QStringList writes = settings.writes();
     QCOMPARE(writes.size(), 6); // Wallpaper, d1, t1, d2, t2, Active
@@ -208,13 +198,10 @@ void tst_SaveEventList::removingEveryEventDeletesAllEventKeys()
     storeEvents(3, 3);
     EventList store = load();
     for (int j = 1; j <= 3; ++j) {
-        store.EventDates[j] = RemovedEventDate();
-        store.EventDescriptions[j].clear();
+        QVERIFY(store.removeEvent(j));
     }
     IniFileStore settings(path());
-    QVERIFY(
-        SaveEventList(settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, 0)
-            .ok);
+    QVERIFY(SaveEventList(settings, store.WallpaperPath, store, 0).ok);
     QCOMPARE(storedKeys(), (QStringList {u"Active"_s, u"Wallpaper"_s}));
     QCOMPARE(load().ActiveEvent, 0);
 }
@@ -241,18 +228,16 @@ void tst_SaveEventList::randomEditsReloadAsSaved()
         // Append some events, then mark some entries removed, as the dialog does.
         const int appended = random.bounded(0, 6);
         for (int i = 0; i < appended; ++i) {
-            store.EventDates.append(date(random.bounded(1000)));
-            store.EventDescriptions.append(u"E%1"_s.arg(random.bounded(100000)));
+            store.appendEvent(date(random.bounded(1000)), u"E%1"_s.arg(random.bounded(100000)));
         }
         QStringList keptDescriptions {BuiltInEventDescription()};
         QStringList keptDates {BuiltInEventDate()};
         QList<int> newNumber(store.EventDates.size(), 0);
         for (qsizetype j = 1; j < store.EventDates.size(); ++j) {
             if (random.bounded(4) == 0) {
-                store.EventDates[j] = RemovedEventDate();
-                store.EventDescriptions[j].clear();
+                QVERIFY(store.removeEvent(j));
             }
-            if (!store.EventDescriptions[j].isEmpty()) {
+            if (store.isLiveEvent(j)) {
                 keptDescriptions.append(store.EventDescriptions[j]);
                 keptDates.append(store.EventDates[j]);
             }
@@ -261,8 +246,7 @@ void tst_SaveEventList::randomEditsReloadAsSaved()
         const int selected = int(random.bounded(-1, int(store.EventDates.size())));
 
         IniFileStore settings(path());
-        const SaveResult saved = SaveEventList(
-            settings, u"w%1"_s.arg(round), store.EventDates, store.EventDescriptions, selected);
+        const SaveResult saved = SaveEventList(settings, u"w%1"_s.arg(round), store, selected);
         QVERIFY2(saved.ok, qPrintable(context + saved.error));
 
         const EventList reloaded = load();

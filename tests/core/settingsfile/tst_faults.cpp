@@ -48,8 +48,7 @@ EventList load(const QString &path)
 SaveResult save(const QString &path, const EventList &store, int selected)
 {
     IniFileStore settings(path);
-    return SaveEventList(
-        settings, store.WallpaperPath, store.EventDates, store.EventDescriptions, selected);
+    return SaveEventList(settings, store.WallpaperPath, store, selected);
 }
 
 // A real process that saves 30 events to the file, with every flush to disk and every rename
@@ -471,9 +470,7 @@ void tst_Faults::staleInstanceRemovingEventsLeavesExactlyItsList()
 
     QVERIFY(viewOne.removeEvent(1));
     QVERIFY(viewOne.removeEvent(3));
-    QVERIFY(
-        SaveEventList(one, viewOne.WallpaperPath, viewOne.EventDates, viewOne.EventDescriptions, 4)
-            .ok);
+    QVERIFY(SaveEventList(one, viewOne.WallpaperPath, viewOne, 4).ok);
     LoadSettings(viewOne, one);
     QCOMPARE(viewOne.EventDescriptions, (QStringList {u"Quorvane"_s, u"One 2"_s, u"One 4"_s}));
     QCOMPARE(viewOne.ActiveEvent, 2);

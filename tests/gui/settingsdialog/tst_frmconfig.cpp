@@ -152,12 +152,31 @@ private slots:
         QCOMPARE(items(dialog), (QStringList {QStringLiteral("Quorvane"), QStringLiteral("One")}));
     }
 
-    void activeEntryWithoutDescriptionOpensOnBuiltInEvent()
+    void eventWithoutDescriptionIsShownByItsDateAndKept()
     {
-        h->seed({QString()}, 1);
+        // Written by hand without t2.
+        QVERIFY(TestFiles::writeAll(h->file,
+            "[countdown]\nActive=2\nd1=2030-01-01 00:00\nt1=One\n"
+            "d2=2030-05-01 10:00\nr2=yearly\n"));
+        h->settings.reload();
+        LoadSettings(h->events, h->settings);
+        {
+            frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
+            QCOMPARE(items(dialog).last(), QStringLiteral("2030-05-01 10:00 (every year)"));
+            QCOMPARE(selected(dialog), 2);
+            QCOMPARE(text(dialog, "lblDate"), QStringLiteral("2030-05-01 10:00"));
+            click(dialog, "cmdOk");
+        }
+        QVERIFY(h->onDisk().contains(QStringLiteral("d2=2030-05-01 10:00")));
+
+        LoadSettings(h->events, h->settings);
         frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
-        QCOMPARE(selected(dialog), 0);
-        QCOMPARE(text(dialog, "lblDate"), BuiltInEventDate());
+        click(dialog, "cmdRemove");
+        QCOMPARE(
+            items(dialog).last(), QStringLiteral("2030-05-01 10:00 (every year) [to be removed]"));
+        click(dialog, "cmdOk");
+        QVERIFY(!h->onDisk().contains(QStringLiteral("d2=2030-05-01 10:00")));
+        QVERIFY(h->messages.shown.isEmpty());
     }
 
     void dateIsCheckedBeforeDescription()
@@ -385,7 +404,7 @@ private slots:
 
     void removedEventsCannotBeLandedOnByKeyboardOrMouse()
     {
-        h->seed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QString()}, 2);
+        h->seed({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}, 2);
         frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -394,7 +413,7 @@ private slots:
         QCOMPARE(items(dialog).at(2), QStringLiteral("B [to be removed]"));
         QCOMPARE(selected(dialog), 1);
 
-        // The arrows step over the removed entry both ways, and over the empty one from the file.
+        // The arrows step over the removed entry both ways.
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Down);
         QCOMPARE(selected(dialog), 3);
