@@ -56,6 +56,11 @@ void Session::openMain()
 
 void Session::openConfig()
 {
+    // The dialog shows what is on disk: a hand edit or another program's save since the list
+    // was read is in it, and so are the events added in a cancelled visit.
+    if (m_host.settings.changedElsewhere()) {
+        ReloadSettings(m_events, m_host.settings);
+    }
     auto *dialog = new frmConfig(m_events, m_host.settings, m_host.messages, m_host.fileDialog,
         m_host.login, m_host.pictures);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

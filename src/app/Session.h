@@ -20,7 +20,7 @@ public:
 
     // Opens a fresh countdown window, modeless.
     void openMain();
-    // Opens a fresh settings dialog, modeless.
+    // Opens a fresh settings dialog, modeless, on the settings file as it is now.
     void openConfig();
 
     // A later start of the program asked for these options: the open window comes to the

@@ -4,6 +4,7 @@
 #include "gui/countdown/frmMain.h"
 #include "gui/settingsdialog/frmConfig.h"
 
+#include "TestFiles.h"
 #include "WindowHarness.h"
 
 #include <QApplication>
@@ -155,6 +156,30 @@ private slots:
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("B"));
         QCOMPARE(window->TargetDate(), WindowHarness::dateOf(2));
+    }
+
+    void dialogShowsAHandEditAndKeepsEventsAddedInACancelledVisit()
+    {
+        h->seed({QStringLiteral("One")}, 1);
+        session->start();
+        const auto openDialog = [] {
+            click(*onlyWindow<frmMain>(), "cmdConfig");
+            return onlyWindow<frmConfig>();
+        };
+        frmConfig *dialog = openDialog();
+        child<QLineEdit>(*dialog, "txtDescription")->setText(QStringLiteral("Added"));
+        child<QLineEdit>(*dialog, "txtDate")->setText(QStringLiteral("2005-05-05 05:05"));
+        click(*dialog, "cmdAdd");
+        click(*dialog, "cmdCancel");
+
+        // Edited by hand while the countdown shows.
+        QVERIFY(TestFiles::writeAll(h->file,
+            "[countdown]\nActive=1\nd1=2004-01-01 10:00\nt1=One\nd2=2030-05-01 10:00\n"
+            "t2=By hand\n"));
+        openDialog();
+        QCOMPARE(h->events.EventDescriptions, // as the dialog shows them
+            (QStringList {QStringLiteral("Quorvane"), QStringLiteral("One"),
+                QStringLiteral("By hand"), QStringLiteral("Added")}));
     }
 
     void settingsOptionOpensTheDialogFirst()

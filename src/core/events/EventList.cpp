@@ -48,12 +48,24 @@ EventList::Event EventList::eventAt(qsizetype index) const
         EventRemoved.value(index)};
 }
 
+QList<EventList::Event> EventList::addedEvents() const
+{
+    QList<Event> added;
+    for (qsizetype i = LoadedUpperBound + 1; i < EventDates.size(); ++i) {
+        if (isLiveEvent(i)) {
+            added.append(eventAt(i));
+        }
+    }
+    return added;
+}
+
 void EventList::resetToBuiltInEvent()
 {
     EventDates = {BuiltInEventDate()};
     EventDescriptions = {BuiltInEventDescription()};
     EventRepeats = {QString()};
     EventRemoved = {false};
+    LoadedUpperBound = 0;
 }
 
 qsizetype EventList::appendEvent(
@@ -148,6 +160,17 @@ void LoadSettings(EventList &events, const SettingsStore &settings)
         events.ActiveEvent = qint32(*activeIndex);
     } else if (events.isValidIndex(events.ActiveEvent)) {
         events.ActiveEvent = 0;
+    }
+    events.LoadedUpperBound = events.upperBound();
+}
+
+void ReloadSettings(EventList &events, SettingsStore &settings)
+{
+    const QList<EventList::Event> added = events.addedEvents();
+    settings.reload();
+    LoadSettings(events, settings);
+    for (const EventList::Event &event : added) {
+        events.appendEvent(event.date, event.description, event.repeat);
     }
 }
 

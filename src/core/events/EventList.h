@@ -24,6 +24,9 @@ struct EventList
     qint32 ActiveEvent = 0;
     // DefaultWallpaperMarker for the built-in picture, otherwise the path of an image file.
     QString WallpaperPath;
+    // Upper bound of the lists as LoadSettings left them: the entries after it were added since
+    // and are not in the settings store yet.
+    qsizetype LoadedUpperBound = 0;
 
     // One entry of the lists, as handed back by removeEvent to put it back later.
     struct Event
@@ -46,6 +49,8 @@ struct EventList
     bool isYearly(qint64 index) const;
     // What the entry at index holds; an index outside the lists must not be passed.
     Event eventAt(qsizetype index) const;
+    // The entries added since the last LoadSettings and not removed, in order.
+    QList<Event> addedEvents() const;
 
     // The lists hold only the built-in event.
     void resetToBuiltInEvent();
@@ -120,6 +125,10 @@ inline QString RemovedEventDate()
 // the event "Active" names; a number in a gap reads as the built-in event, one past the last
 // event is kept as read.
 void LoadSettings(EventList &events, const SettingsStore &settings);
+
+// Reads the settings store again and loads it as LoadSettings does; the events added since the
+// last load, which are not stored yet, are appended again after the stored ones.
+void ReloadSettings(EventList &events, SettingsStore &settings);
 
 // Writes the wallpaper text, the events not marked removed renumbered from 1 and the selected
 // event (selectedIndex -1: none) and commits them as one change. An event with a repeat value
