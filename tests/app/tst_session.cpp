@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(window->TargetDate(), WindowHarness::dateOf(2));
     }
 
-    void dialogShowsAHandEditAndKeepsEventsAddedInACancelledVisit()
+    void dialogShowsTheFileAsItIsNowAndKeepsEventsAddedInACancelledVisit()
     {
         h->seed({QStringLiteral("One")}, 1);
         session->start();
@@ -176,10 +176,22 @@ private slots:
         QVERIFY(TestFiles::writeAll(h->file,
             "[countdown]\nActive=1\nd1=2004-01-01 10:00\nt1=One\nd2=2030-05-01 10:00\n"
             "t2=By hand\n"));
-        openDialog();
+        dialog = openDialog();
         QCOMPARE(h->events.EventDescriptions, // as the dialog shows them
             (QStringList {QStringLiteral("Quorvane"), QStringLiteral("One"),
                 QStringLiteral("By hand"), QStringLiteral("Added")}));
+
+        // Edited again while the dialog is open: back from OK's question, then Cancel.
+        QVERIFY(
+            TestFiles::writeAll(h->file, "[countdown]\nActive=1\nd1=2004-01-01 10:00\nt1=Uno\n"));
+        click(*dialog, "cmdOk");
+        QCOMPARE(h->messages.asked.size(), 1);
+        click(*dialog, "cmdCancel");
+        QCOMPARE(onlyWindow<frmMain>()->windowTitle(), QStringLiteral("Uno"));
+        openDialog();
+        QCOMPARE(h->events.EventDescriptions,
+            (QStringList {
+                QStringLiteral("Quorvane"), QStringLiteral("Uno"), QStringLiteral("Added")}));
     }
 
     void settingsOptionOpensTheDialogFirst()

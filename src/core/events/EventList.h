@@ -35,6 +35,8 @@ struct EventList
         QString description;
         QString repeat = QString();
         bool removed = false;
+
+        friend bool operator==(const Event &, const Event &) = default;
     };
 
     // Upper bound of the lists (the number of entries after the built-in one).

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMap>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -90,6 +91,38 @@ QString repeatFor(bool yearly)
     return yearly ? YearlyRepeat() : QString();
 }
 
+// OK's question when another program changed the file during the visit: what each answer does,
+// and the events whose changes cannot be applied on top.
+QString onTopQuestion(const QString &file, const QList<EventList::Event> &conflicts)
+{
+    QString text = QStringLiteral("The settings file was changed by another program after "
+                                  "Quorvane read it:")
+        + CrLf + file + CrLf + CrLf
+        + QStringLiteral("Keep Both saves it as the other program left it, with the changes made "
+                         "in this dialog on top. Back to the Dialog saves nothing.");
+    if (conflicts.isEmpty()) {
+        return text;
+    }
+    text += CrLf + CrLf
+        + QStringLiteral("The other program changed or removed these events too, so your changes "
+                         "to them are not saved:");
+    constexpr qsizetype named = 10;
+    constexpr qsizetype shown = 60;
+    for (qsizetype i = 0; i < std::min(conflicts.size(), named); ++i) {
+        const EventList::Event &event = conflicts.at(i);
+        text += CrLf;
+        // Texts written by hand may hold line breaks: one line per event.
+        if (!event.description.isEmpty()) {
+            text += ShownText(OneLineText(event.description), shown) + QStringLiteral(", ");
+        }
+        text += ShownText(OneLineText(event.date), shown);
+    }
+    if (conflicts.size() > named) {
+        text += CrLf + QStringLiteral("and %1 more").arg(conflicts.size() - named);
+    }
+    return text;
+}
+
 QFont dialogFont()
 {
     // Tahoma where installed, otherwise a sans-serif of similar width: Liberation Sans, installed
@@ -144,7 +177,9 @@ public:
 
 void dropDownLongList(QComboBox *combo)
 {
-    if (combo->count() <= LongListEntries) {
+    // Once is enough: the list is filled again after a save that keeps the dialog open.
+    if (combo->count() <= LongListEntries
+        || dynamic_cast<const DropDownListStyle *>(combo->style())) {
         return;
     }
     // The same style as the rest of the dialog, but for how the list opens.
@@ -306,22 +341,31 @@ void frmConfig::keyPressEvent(QKeyEvent *event)
 
 void frmConfig::Form_Load()
 {
+    showSettings();
+    if (m_optWallpaperDefault->isChecked()) {
+        m_optWallpaperDefault->setFocus();
+    } else {
+        m_optWallpaperCustom->setFocus();
+    }
+    m_loginAtOpen = m_login.isEnabled();
+    m_chkLogin->setChecked(m_loginAtOpen);
+}
+
+void frmConfig::showSettings()
+{
     m_txtWallpaper->setText(m_events.WallpaperPath);
     if (m_events.WallpaperPath == DefaultWallpaperMarker()) {
         m_optWallpaperDefault->setChecked(true);
         optWallpaperDefault_Click();
-        m_optWallpaperDefault->setFocus();
     } else {
         m_optWallpaperCustom->setChecked(true);
-        m_optWallpaperCustom->setFocus();
     }
-
-    m_loginAtOpen = m_login.isEnabled();
-    m_chkLogin->setChecked(m_loginAtOpen);
 
     {
         // Filling the list is no choice of the user's; the first item must not count as one.
         const QSignalBlocker blocker(m_cboEvents);
+        m_cboEvents->clear();
+        m_lblDate->clear();
         // In one go: one insertion for the model and the list instead of one per event.
         QStringList shown;
         shown.reserve(m_events.EventDescriptions.size());
@@ -338,13 +382,16 @@ void frmConfig::Form_Load()
         m_cboEvents->setCurrentIndex(-1);
     }
 
-    // An active event outside the list leaves nothing selected and no date shown.
-    const qint32 active = m_events.ActiveEvent;
-    if (!m_events.isValidIndex(active)) {
-        return;
-    }
+    // An active event outside the list leaves nothing selected and no date shown. Otherwise
     // Selection shows the date, or moves to the built-in event when this one is removed.
-    m_cboEvents->setCurrentIndex(active);
+    if (m_events.isValidIndex(m_events.ActiveEvent)) {
+        m_cboEvents->setCurrentIndex(m_events.ActiveEvent);
+    }
+
+    m_undo.clear();
+    m_reread = false;
+    m_wallpaperAtOpen = m_txtWallpaper->text();
+    m_chosenAtOpen = m_cboEvents->currentIndex();
 }
 
 void frmConfig::cboEvents_Click()
@@ -369,6 +416,34 @@ QString frmConfig::listItemText(qsizetype index) const
     const QString shown
         = ShownText(description.isEmpty() ? m_events.EventDates.at(index) : description);
     return m_events.isYearly(index) ? shown + QStringLiteral(" (every year)") : shown;
+}
+
+VisitChanges frmConfig::visitChanges() const
+{
+    VisitChanges changes;
+    // An entry's first record holds what it held when the visit began. Entries added since the
+    // last load are additions, whatever happened to them.
+    QMap<qint64, EventList::Event> before;
+    for (const auto &[index, held] : m_undo) {
+        if (index <= m_events.LoadedUpperBound && !before.contains(index)) {
+            before.insert(index, held);
+        }
+    }
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        const EventList::Event now = m_events.eventAt(it.key());
+        if (now != it.value()) {
+            changes.touched.append({it.value(), now});
+        }
+    }
+    changes.added = m_events.addedEvents();
+    const int chosen = m_cboEvents->currentIndex();
+    if (chosen != m_chosenAtOpen && m_events.isValidIndex(chosen)) {
+        changes.chosen = m_events.eventAt(chosen);
+    }
+    if (m_txtWallpaper->text() != m_wallpaperAtOpen) {
+        changes.wallpaper = m_txtWallpaper->text();
+    }
+    return changes;
 }
 
 void frmConfig::cmdAdd_Click()
@@ -465,19 +540,15 @@ void frmConfig::cmdRemove_Click()
 void frmConfig::cmdOk_Click()
 {
     // Another program (a hand edit, a second machine on the same home folder, a dotfile sync)
-    // changed the file since it was read: replacing it is the user's choice, not a silent one.
-    if (m_settings.changedElsewhere()
-        && !m_messages.ask(QStringLiteral("The settings file was changed by another program "
-                                          "after Quorvane read it:")
-                + CrLf + m_settings.location() + CrLf + CrLf
-                + QStringLiteral("Saving replaces those changes with the settings in this "
-                                 "dialog."),
-            QStringLiteral("Save Over It"), QStringLiteral("Back to the Dialog"),
-            MessageBox::Exclamation)) {
+    // changed the file during this visit: replacing that change is never offered.
+    const bool onTop = m_reread || m_settings.changedElsewhere();
+    const std::optional<SaveResult> result = onTop
+        ? saveOnTop()
+        : SaveEventList(m_settings, m_txtWallpaper->text(), m_events, m_cboEvents->currentIndex());
+    if (!result) {
         return;
     }
-    const SaveResult saved
-        = SaveEventList(m_settings, m_txtWallpaper->text(), m_events, m_cboEvents->currentIndex());
+    const SaveResult &saved = *result;
     if (!saved.ok) {
         // Nothing was written; the dialog stays open with everything entered, to retry or cancel.
         m_messages.show(
@@ -505,7 +576,10 @@ void frmConfig::cmdOk_Click()
     if (login != m_loginAtOpen) {
         const LoginStartup::Result applied = m_login.setEnabled(login);
         if (!applied.ok) {
-            // The settings are saved; the dialog stays open to retry the login entry or cancel.
+            // The settings are saved; the dialog stays open to retry the login entry or cancel,
+            // showing the settings as saved, so that another OK starts from them.
+            LoadSettings(m_events, m_settings);
+            showSettings();
             m_messages.show(QStringLiteral("Your settings were saved, but showing the countdown "
                                            "when you log in could not be changed.")
                     + CrLf + CrLf + applied.error,
@@ -518,6 +592,31 @@ void frmConfig::cmdOk_Click()
     emit dialogFinished(true);
 }
 
+std::optional<SaveResult> frmConfig::saveOnTop()
+{
+    const VisitChanges changes = visitChanges();
+    for (;;) {
+        m_reread = true;
+        if (const QString unreadable = m_settings.reload(); !unreadable.isEmpty()) {
+            return SaveResult {false, unreadable, QString(), QString()};
+        }
+        EventList theirs;
+        LoadSettings(theirs, m_settings);
+        const VisitChanges::Applied applied = changes.appliedTo(theirs);
+        if (!m_messages.ask(onTopQuestion(m_settings.location(), applied.conflicts),
+                QStringLiteral("Keep Both"), QStringLiteral("Back to the Dialog"),
+                MessageBox::Exclamation)) {
+            return std::nullopt;
+        }
+        // A change made while the question was on screen is asked about again, on the newest
+        // file.
+        if (!m_settings.changedElsewhere()) {
+            return SaveEventList(
+                m_settings, applied.events.WallpaperPath, applied.events, applied.selectedIndex);
+        }
+    }
+}
+
 void frmConfig::cmdCancel_Click()
 {
     // Cancel takes back this visit's removals and changes, newest first, so that a later OK
@@ -528,6 +627,10 @@ void frmConfig::cmdCancel_Click()
             m_cboEvents->setItemText(int(index), listItemText(index));
             setItemSelectable(m_cboEvents, int(index), true);
         }
+    }
+    // The file was read again during this visit: the countdown and the next visit show it.
+    if (m_reread) {
+        ReloadSettings(m_events, m_settings);
     }
     close();
     // A save earlier in this visit stands: the session reloads what it wrote.

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "core/events/EventList.h"
+#include "core/events/VisitChanges.h"
 #include "core/host/FileDialog.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class LoginStartup;
 class MessageBox;
@@ -41,8 +44,17 @@ protected:
 
 private:
     void createControls();
-    // The list's text for the entry at index: its description, marked when it is yearly.
+    // Shows the event list's wallpaper and events, the active one selected; the visit starts
+    // from there.
+    void showSettings();
+    // The list's text for the entry at index: its description (its date when it has none),
+    // marked when it is yearly.
     QString listItemText(qsizetype index) const;
+    // What this visit changed, from the list, the undo list and the choices it opened with.
+    VisitChanges visitChanges() const;
+    // OK when the file changed during the visit: asks whether to save this visit's changes on
+    // top of the other program's, and does so. Nothing when the user goes back to the dialog.
+    std::optional<SaveResult> saveOnTop();
 
     void Form_Load();
     void cboEvents_Click();
@@ -71,6 +83,12 @@ private:
     // Every entry removed or changed during this visit, in order, with what it held before:
     // Cancel puts them back.
     QList<std::pair<qint64, EventList::Event>> m_undo;
+    // The wallpaper text and the selection the visit started with.
+    QString m_wallpaperAtOpen;
+    int m_chosenAtOpen = -1;
+    // The file was read again during this visit, so the list no longer shows it: every OK
+    // saves on top of it, and Cancel shows it.
+    bool m_reread = false;
 
     // The file-open dialog's settings; it remembers the last chosen file for this visit.
     FileDialog::Request m_dlgWallpaper;

@@ -8,7 +8,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -337,34 +339,70 @@ private slots:
         QCOMPARE(selected(dialog), 0);
     }
 
-    void okAsksBeforeReplacingAFileChangedElsewhere()
+    void okKeepsAnotherProgramsChangeWithThisVisitsOnTop()
     {
-        h->seed({QStringLiteral("Mine")}, 1);
+        h->seed(
+            {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")},
+            1);
         frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
-        // Another program saves after the dialog's settings were read.
-        const QByteArray theirs = "[countdown]\nd1=2030-01-01 00:00\nt1=Theirs\nActive=1\n";
+        auto *combo = child<QComboBox>(dialog, "cboEvents");
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("A2"));
+        click(dialog, "cmdChange");
+        combo->setCurrentIndex(2);
+        click(dialog, "cmdRemove");
+        combo->setCurrentIndex(3);
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("C2"));
+        click(dialog, "cmdChange");
+        addEvent(dialog, QStringLiteral("E"), QStringLiteral("2030-01-01 00:00"));
+        combo->setCurrentIndex(4);
+
+        // Another program renames A too, keeping the file's size and its modification time.
+        const QDateTime modified = QFileInfo(h->file).lastModified();
+        QByteArray theirs = TestFiles::readAll(h->file);
+        theirs.replace("t1=A\n", "t1=Z\n");
         QVERIFY(TestFiles::writeAll(h->file, theirs));
+        QFile file(h->file);
+        QVERIFY(file.open(QIODevice::ReadWrite)
+            && file.setFileTime(modified, QFileDevice::FileModificationTime));
+        file.close();
 
         click(dialog, "cmdOk"); // answered "Back to the Dialog"
         QCOMPARE(h->messages.shown.size(), 1);
         QCOMPARE(h->messages.shown.first().text,
             QStringLiteral("The settings file was changed by another program after Quorvane read "
-                           "it:\r\n%1\r\n\r\nSaving replaces those changes with the settings in "
-                           "this dialog.")
+                           "it:\r\n%1\r\n\r\nKeep Both saves it as the other program left it, "
+                           "with the changes made in this dialog on top. Back to the Dialog saves "
+                           "nothing.\r\n\r\nThe other program changed or removed these events "
+                           "too, so your changes to them are not saved:\r\nA, 2004-01-01 10:00")
                 .arg(h->file));
         QCOMPARE(h->messages.asked.first(),
-            (QStringList {QStringLiteral("Save Over It"), QStringLiteral("Back to the Dialog")}));
+            (QStringList {QStringLiteral("Keep Both"), QStringLiteral("Back to the Dialog")}));
         QVERIFY(dialog.isVisible());
         QCOMPARE(finished.count(), 0);
         QCOMPARE(TestFiles::readAll(h->file), theirs);
 
-        h->messages.answers = {true};
+        // Asked again; a change made while that question is on screen is asked about again.
+        // A stays as the other program left it.
+        h->messages.answers = {true, true};
+        h->messages.onShow = [this] {
+            if (h->messages.shown.size() == 2) {
+                TestFiles::writeAll(
+                    h->file, TestFiles::readAll(h->file) + "d9=2031-01-01 00:00\nt9=Theirs too\n");
+            }
+        };
         click(dialog, "cmdOk");
-        QCOMPARE(h->messages.shown.size(), 2);
+        QCOMPARE(h->messages.asked.size(), 3);
         QCOMPARE(finishes(finished), QList<bool> {true});
-        QVERIFY(h->onDisk().contains(QStringLiteral("t1=Mine")));
+        QCOMPARE(h->onDisk(),
+            (QStringList {QStringLiteral("Active=3"), QStringLiteral("Wallpaper=veltor://default"),
+                QStringLiteral("d1=") + WindowHarness::dateOf(1),
+                QStringLiteral("d2=") + WindowHarness::dateOf(3),
+                QStringLiteral("d3=") + WindowHarness::dateOf(4),
+                QStringLiteral("d4=2031-01-01 00:00"), QStringLiteral("d5=2030-01-01 00:00"),
+                QStringLiteral("t1=Z"), QStringLiteral("t2=C2"), QStringLiteral("t3=D"),
+                QStringLiteral("t4=Theirs too"), QStringLiteral("t5=E")}));
     }
 
     void okAsksNothingWhenOnlyThisProgramWrote()
