@@ -18,6 +18,8 @@
 // missing file reads as empty.
 struct FileReading
 {
+    // False when nothing is there: a missing file, or one below a file where a folder should
+    // be, which cannot be read either.
     bool exists = false;
     std::optional<QByteArray> bytes;
     QString error;
