@@ -1,10 +1,11 @@
-// Every system call of a save fails in turn: the settings file saved and the login entry
-// switched through the program's own code, each in a process of its own (store_writer,
-// login_switcher), with strace attached once it is ready. strace's fault injection fails the
-// n-th call of one system call, for every call the save makes.
+// Every system call of a save fails in turn, and a kill lands on each: the settings file saved
+// and the login entry switched through the program's own code, each in a process of its own
+// (store_writer, login_switcher), with strace attached once it is ready. strace's fault
+// injection fails or kills the n-th call of one system call, for every call the save makes.
 #include "TestFiles.h"
 #include "core/login/XdgAutostartEntry.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -142,6 +143,48 @@ private slots:
         }
         qInfo("%d failed calls: %lld calls of the save, 3 errors each", points,
             qint64(dry.calls.size()));
+    }
+
+    void aKillAtEveryCallLeavesTheOldOrTheNewFile_data() { settingsScenarios(); }
+    void aKillAtEveryCallLeavesTheOldOrTheNewFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, before);
+        QFETCH(QStringList, command);
+        const Run dry = run(command, file, before, QString());
+        if (!dry.attached) {
+            QSKIP(qPrintable(u"strace cannot attach here: "_s + dry.errors));
+        }
+        const QByteArray after = contentOf(place(file));
+        const QString folder = QFileInfo(place(file)).absolutePath();
+        const QString name = QFileInfo(file).fileName();
+        int points = 0;
+        for (const QString &call : QSet<QString>(dry.calls.cbegin(), dry.calls.cend())) {
+            for (qsizetype n = 1; n <= dry.calls.count(call); ++n) {
+                const Run killed
+                    = run(command, file, before, u"%1:signal=KILL:when=%2"_s.arg(call).arg(n));
+                const QByteArray now = contentOf(place(file));
+                QVERIFY2(killed.killed, qPrintable(killed.injected));
+                QVERIFY2(now == before || now == after, qPrintable(killed.injected));
+                // Beside it at most the staging file, which the next save removes once it is
+                // old enough to belong to no save still running.
+                for (const QFileInfo &left :
+                    QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
+                    QFile staging(left.filePath());
+                    QVERIFY2(left.fileName() == name
+                            || (left.fileName().startsWith(u'.' + name + u".saving-"_s)
+                                && staging.open(QIODevice::ReadWrite)
+                                && staging.setFileTime(
+                                    QDateTime::currentDateTimeUtc().addSecs(-3600),
+                                    QFileDevice::FileModificationTime)),
+                        qPrintable(killed.injected + u" left "_s + left.fileName()));
+                }
+                QCOMPARE(run(command, file, QByteArray(), QString(), false).exitCode, 0);
+                QCOMPARE(entries(folder), QStringList {name});
+                ++points;
+            }
+        }
+        qInfo("%d kills", points);
     }
 
 private:
