@@ -157,6 +157,23 @@ private slots:
         QCOMPARE(window->TargetDate(), WindowHarness::dateOf(2));
     }
 
+    void eventAddedThenCancelledIsNotLostByTheSession()
+    {
+        // Cancel keeps an added event for the next visit of this run, whose OK saves it.
+        session->start();
+        click(*onlyWindow<frmMain>(), "cmdConfig");
+        auto *dialog = onlyWindow<frmConfig>();
+        child<QLineEdit>(*dialog, "txtDate")->setText(QStringLiteral("2005-05-05 05:05"));
+        child<QLineEdit>(*dialog, "txtDescription")->setText(QStringLiteral("Added"));
+        click(*dialog, "cmdAdd");
+        click(*dialog, "cmdCancel");
+        click(*onlyWindow<frmMain>(), "cmdConfig");
+        dialog = onlyWindow<frmConfig>();
+        QCOMPARE(child<QComboBox>(*dialog, "cboEvents")->itemText(1), QStringLiteral("Added"));
+        click(*dialog, "cmdOk");
+        QVERIFY(h->onDisk().contains(QStringLiteral("t1=Added")));
+    }
+
     void settingsOptionOpensTheDialogFirst()
     {
         h->seed({QStringLiteral("One")}, 1);
