@@ -36,6 +36,7 @@ private slots:
     void qsettingsReadsSavedKeysAfterALineItWouldContinue();
     void saveKeepsTheFilePermissions();
     void saveWritesThroughALinkInTheTargetsFolder();
+    void editKeepingSizeAndTimeIsStillChangedElsewhere();
 
 private:
     QString path() const { return m_dir->filePath(u"cfg/Quorvane.conf"_s); }
@@ -272,6 +273,17 @@ void tst_IniFileStore::saveWritesThroughALinkInTheTargetsFolder()
     QCOMPARE(IniFileStore(real).get(Section, u"t1"_s), u"New"_s);
     QCOMPARE(entries(dotfiles), QStringList {u"Quorvane.conf"_s});
     QCOMPARE(entries(cfg), QStringList {u"Quorvane.conf"_s});
+}
+
+void tst_IniFileStore::editKeepingSizeAndTimeIsStillChangedElsewhere()
+{
+    // Another program changes a value for one of the same length and puts the time back:
+    // neither size nor time tells, only the content.
+    seedOldFile();
+    const IniFileStore store(path());
+    QVERIFY(!store.changedElsewhere());
+    QVERIFY(writeKeepingTime(path(), readAll(path()).replace("t1=Old", "t1=Odd")));
+    QVERIFY(store.changedElsewhere());
 }
 
 QTEST_GUILESS_MAIN(tst_IniFileStore)

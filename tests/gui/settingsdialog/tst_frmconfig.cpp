@@ -348,6 +348,17 @@ private slots:
         QVERIFY(h->onDisk().contains(QStringLiteral("t1=Mine")));
     }
 
+    void okAsksAfterAnEditKeepingSizeAndTime()
+    {
+        h->seed({QStringLiteral("Mine")}, 1);
+        frmConfig dialog(h->events, h->settings, h->messages, h->files, h->login, h->pictures);
+        const QByteArray theirs = TestFiles::readAll(h->file).replace("t1=Mine", "t1=Them");
+        QVERIFY(TestFiles::writeKeepingTime(h->file, theirs));
+        click(dialog, "cmdOk"); // answered "Back to the Dialog"
+        QCOMPARE(h->messages.asked.size(), 1);
+        QCOMPARE(TestFiles::readAll(h->file), theirs);
+    }
+
     void okAsksNothingWhenOnlyThisProgramWrote()
     {
         h->seed({QStringLiteral("Mine")}, 1);
