@@ -400,6 +400,12 @@ QString SafeRemove(const QString &path)
         !refused.isEmpty()) {
         return refused;
     }
+    // A file marked read-only stays, as it would if it were to be replaced; a link is not marked.
+    if (QString refused
+        = info.isSymLink() ? QString() : refusedByMarks(QStringLiteral("file"), path, path);
+        !refused.isEmpty()) {
+        return refused;
+    }
     QFile file(path);
     if (!file.remove()) {
         return QStringLiteral("The file %1 cannot be removed: %2").arg(path, file.errorString());
