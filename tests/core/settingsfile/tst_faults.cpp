@@ -272,10 +272,11 @@ void tst_Faults::byteOrderMarkIsNoDamage()
 
 void tst_Faults::onlyOwnOldStagingFilesAreCleanedUp()
 {
-    // The settings in a folder of dotfiles, linked from where the program looks. Beside either
-    // lie a person's backups and earlier versions' leftovers that cannot be told from them.
+    // The settings in a folder of dotfiles under a name of their own, linked from where the
+    // program looks. Beside either lie a person's backups and earlier versions' leftovers that
+    // cannot be told from them.
     const QString dotfiles = m_dir->filePath(u"dotfiles"_s);
-    QVERIFY(QDir().mkpath(dotfiles) && QFile::link(dotfiles + u"/Quorvane.conf"_s, path()));
+    QVERIFY(QDir().mkpath(dotfiles) && QFile::link(dotfiles + u"/quorvane.ini"_s, path()));
     seedOldFile();
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
     const auto place = [](const QString &file, const QDateTime &time) {
@@ -283,18 +284,19 @@ void tst_Faults::onlyOwnOldStagingFilesAreCleanedUp()
         return made.open(QIODevice::WriteOnly) && made.write("mine") == 4 && made.flush()
             && made.setFileTime(time, QFileDevice::FileModificationTime);
     };
-    for (const QString &folder : {m_dir->path(), dotfiles}) {
-        for (const char *name : {"Quorvane.conf.backup", ".Quorvane.conf.before",
-                 "Quorvane.conf.2024ok", "Quorvane.conf.lock", ".Quorvane.conf.a1B2c3.new"}) {
-            QVERIFY(place(folder + u'/' + QLatin1String(name), old));
+    for (const QString &file : {path(), dotfiles + u"/quorvane.ini"_s}) {
+        const QString name = QFileInfo(file).fileName();
+        for (const QString &lookalike : {name + u".backup"_s, u'.' + name + u".before"_s,
+                 name + u".2024ok"_s, name + u".lock"_s, u'.' + name + u".a1B2c3.new"_s}) {
+            QVERIFY(place(QFileInfo(file).path() + u'/' + lookalike, old));
         }
     }
     // A staging file of a killed save goes once old; a fresh one may be a save running now.
-    QVERIFY(place(dotfiles + u"/.Quorvane.conf.saving-a1B2c3"_s, old));
-    QVERIFY(place(dotfiles + u"/.Quorvane.conf.saving-Z9y8X7"_s, QDateTime::currentDateTimeUtc()));
+    QVERIFY(place(dotfiles + u"/.quorvane.ini.saving-a1B2c3"_s, old));
+    QVERIFY(place(dotfiles + u"/.quorvane.ini.saving-Z9y8X7"_s, QDateTime::currentDateTimeUtc()));
     const QStringList beside = entries(m_dir->path());
     QStringList left = entries(dotfiles);
-    left.removeOne(u".Quorvane.conf.saving-a1B2c3"_s);
+    left.removeOne(u".quorvane.ini.saving-a1B2c3"_s);
     QVERIFY(save(path(), load(path()), 0).ok);
     QCOMPARE(entries(m_dir->path()), beside);
     QCOMPARE(entries(dotfiles), left);
