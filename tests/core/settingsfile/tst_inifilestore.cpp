@@ -143,6 +143,7 @@ void tst_IniFileStore::valuesReadBackAsWrittenThroughQSettingsToo_data()
     QTest::newRow("backslashes") << u"C:\\Pictures\\new.jpg"_s;
     QTest::newRow("trailing backslash") << u"C:\\Pictures\\"_s;
     QTest::newRow("leading and trailing blanks") << u"  both  "_s;
+    QTest::newRow("only a trailing blank") << u"Birthday "_s;
     QTest::newRow("only blanks") << u"   "_s;
     QTest::newRow("trailing no-break space") << u"x\u00a0"_s;
     QTest::newRow("line breaks") << u"one\ntwo\r\nthree"_s;
