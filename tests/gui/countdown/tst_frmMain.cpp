@@ -504,7 +504,7 @@ void tst_frmMain::pictureIsDrawnAtItsOwnSizeFromTheTopLeft()
 
     h.events.WallpaperPath = writeImage(u"large.bmp"_s, {1000, 800}, Qt::green);
     const QImage large = openAndGrab();
-    QCOMPARE(large.size(), QSize(385, 294));
+    QCOMPARE(large.size(), WallpaperShownSize);
     QCOMPARE(large.pixelColor(LeftMargin), QColor(Qt::green));
     QCOMPARE(large.pixelColor(RightMargin), QColor(Qt::blue));
 }
