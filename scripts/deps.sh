@@ -19,6 +19,8 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(dpkg-dev file desktop-file-utils appstream lintian)
     # GLib's own reader of desktop entries, as GNOME-style sessions read the login entry.
     packages+=(python3-gi gir1.2-glib-2.0)
+    # Fails and kills each system call of a save in turn.
+    packages+=(strace)
 fi
 
 missing=()

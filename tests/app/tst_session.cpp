@@ -12,10 +12,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <future>
 #include <memory>
 
 namespace {
@@ -262,6 +264,34 @@ private slots:
         session->handOver(StartOptions {.keepOpen = true});
         QVERIFY(!child<QCheckBox>(*window, "chkClose")->isChecked());
         QVERIFY(!tmrClose->isActive());
+    }
+
+    void laterStartWhileAMessageBoxWaitsChangesNoWindow()
+    {
+        // A later start asks for the dialog over the hand-over channel while a message box
+        // waits for its answer: the start is answered, and the windows stay as they are.
+        session->start();
+        const QPointer<frmMain> countdown = onlyWindow<frmMain>();
+        const QString name = h->dir.filePath(QStringLiteral("instance"));
+        SingleInstance instance(name);
+        QCOMPARE(instance.claim({}), SingleInstance::Outcome::Running);
+        QObject::connect(&instance, &SingleInstance::handOver, &instance,
+            [this](const StartOptions &options) { session->handOver(options); });
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvane"), QStringLiteral("?"));
+        auto outcome = SingleInstance::Outcome::Alone;
+        QTimer::singleShot(0, &box, [&] {
+            auto later = std::async(std::launch::async,
+                [&name] { return SingleInstance(name).claim({.openSettings = true}); });
+            while (later.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+                QTest::qWait(5);
+            }
+            outcome = later.get();
+            QVERIFY(box.isVisible());
+            box.reject();
+        });
+        box.exec();
+        QCOMPARE(outcome, SingleInstance::Outcome::HandedOver);
+        QVERIFY(countdown && onlyWindow<frmMain>() == countdown);
     }
 
     void laterStartRequestIsReadBackOrRefused_data()

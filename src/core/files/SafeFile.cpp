@@ -57,16 +57,33 @@ QString flushFolder(const QString &folder)
 #endif
 }
 
-bool markedReadOnly(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
-}
-
 // The system's words for a refusal decided here by the marks on a file.
 QString permissionDenied()
 {
     return qt_error_string(EACCES);
+}
+
+// Why nothing may be written to the file or folder at path, which the reason calls the kind
+// shown: it is marked read-only, or its marks cannot be read. Nothing when it may be written,
+// or is not there.
+QString refusedByMarks(const QString &kind, const QString &shown, const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info
+    { };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return errno == ENOENT ? QString()
+                               : QStringLiteral("The %1 %2 cannot be used: %3")
+                                     .arg(kind, shown, qt_error_string(errno));
+    }
+    const bool readOnly = (info.st_mode & S_IWUSR) == 0;
+#else
+    const QFileInfo info(path);
+    const bool readOnly = info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+#endif
+    return readOnly
+        ? QStringLiteral("The %1 %2 is read-only: %3").arg(kind, shown, permissionDenied())
+        : QString();
 }
 
 // Why something at path is neither read nor replaced: what it is instead of a regular file.
@@ -88,6 +105,34 @@ QString notAFile(const QString &path)
     }
 #endif
     return qt_error_string(EISDIR);
+}
+
+// Makes the folder and the missing ones on the way to it: why not, or nothing. On Unix, as
+// mkdir -p does, so that the reason is the one of the step that failed.
+QString makeFolders(const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(folder);
+    int error = ::mkdir(name.constData(), 0777) == 0 ? 0 : errno;
+    const QString parent = QFileInfo(folder).path();
+    if (error == ENOENT && parent != folder) {
+        if (QString why = makeFolders(parent); !why.isEmpty()) {
+            return why;
+        }
+        error = ::mkdir(name.constData(), 0777) == 0 ? 0 : errno;
+    }
+    if (error == EEXIST) {
+        struct stat info
+        { };
+        error
+            = ::stat(name.constData(), &info) != 0 ? errno : (S_ISDIR(info.st_mode) ? 0 : ENOTDIR);
+    }
+    return error == 0 ? QString() : qt_error_string(error);
+#else
+    std::error_code made;
+    std::filesystem::create_directories(systemPath(folder), made);
+    return made ? QString::fromLocal8Bit(made.message()) : QString();
+#endif
 }
 
 // The file that replacing path writes: path itself, or the end of the links it leads through,
@@ -134,6 +179,28 @@ void removeAbandonedStagingFiles(const QString &folder, const QString &name)
     }
 }
 
+// Gives the staging file the permissions of the file it replaces, if that is there; false, with
+// errno set, when they cannot be read or given. A file that cannot be looked at is not taken
+// for missing: its replacement would be open to everyone.
+bool copyPermissions(QFile &staging, const QString &old)
+{
+#ifdef Q_OS_UNIX
+    struct stat info
+    { };
+    if (::stat(QFile::encodeName(old).constData(), &info) != 0) {
+        if (errno != ENOENT) {
+            return false;
+        }
+        errno = 0;
+        return true;
+    }
+    return ::fchmod(staging.handle(), info.st_mode & 0777) == 0;
+#else
+    const QFileInfo info(old);
+    return !info.exists() || staging.setPermissions(info.permissions());
+#endif
+}
+
 // Creates a new staging file for name in folder, never one that is there already.
 bool openStaging(QFile &staging, const QString &folder, const QString &name)
 {
@@ -170,8 +237,11 @@ FileReading SafeRead(const QString &path, qint64 maxBytes)
     struct stat info
     { };
     if (::stat(name.constData(), &info) != 0) {
-        return errno == ENOENT ? FileReading {false, QByteArray(), QString()}
-                               : failed(qt_error_string(errno));
+        if (errno == ENOENT) {
+            return {false, QByteArray(), QString()};
+        }
+        // Where a folder on the way is a file, nothing is there, and nothing can be read either.
+        return {errno != ENOTDIR, std::nullopt, qt_error_string(errno)};
     }
     // Anything else is not even opened: opening a device may set it going.
     if (!S_ISREG(info.st_mode)) {
@@ -182,7 +252,12 @@ FileReading SafeRead(const QString &path, qint64 maxBytes)
         return failed(qt_error_string(errno));
     }
     // What was opened may not be what was looked at.
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return failed(qt_error_string(error));
+    }
+    if (!S_ISREG(info.st_mode)) {
         ::close(fd);
         return failed(notAFile(path));
     }
@@ -231,11 +306,8 @@ QString PrepareSafeReplace(const QString &path, const QString &mustExist)
         return QStringLiteral("The folder %1 cannot be used: %2")
             .arg(mustExist, qt_error_string(ENOENT));
     }
-    std::error_code made;
-    std::filesystem::create_directories(systemPath(folder), made);
-    if (made) {
-        return QStringLiteral("The folder %1 cannot be created: %2")
-            .arg(folder, QString::fromLocal8Bit(made.message()));
+    if (const QString error = makeFolders(folder); !error.isEmpty()) {
+        return QStringLiteral("The folder %1 cannot be created: %2").arg(folder, error);
     }
     const Target target = targetOf(path);
     if (!target.refused.isEmpty()) {
@@ -243,14 +315,11 @@ QString PrepareSafeReplace(const QString &path, const QString &mustExist)
     }
     // The new file is written beside the target, so that is the folder that must be writable.
     const QString targetFolder = QFileInfo(target.file).absolutePath();
-    if (markedReadOnly(targetFolder)) {
-        return QStringLiteral("The folder %1 is read-only: %2")
-            .arg(targetFolder, permissionDenied());
+    if (QString refused = refusedByMarks(QStringLiteral("folder"), targetFolder, targetFolder);
+        !refused.isEmpty()) {
+        return refused;
     }
-    if (markedReadOnly(target.file)) {
-        return QStringLiteral("The file %1 is read-only: %2").arg(path, permissionDenied());
-    }
-    return QString();
+    return refusedByMarks(QStringLiteral("file"), path, target.file);
 }
 
 QString SafeReplace(
@@ -280,9 +349,8 @@ QString SafeReplace(
         return failed(reason);
     };
     errno = 0;
-    if ((old.exists() && !staging.setPermissions(old.permissions()))
-        || staging.write(bytes) != bytes.size() || !staging.flush()
-        || !flushToDisk(staging.handle())) {
+    if (!copyPermissions(staging, old.filePath()) || staging.write(bytes) != bytes.size()
+        || !staging.flush() || !flushToDisk(staging.handle())) {
         return why(errno);
     }
     errno = 0;
@@ -313,12 +381,30 @@ QString SafeReplace(
 QString SafeRemove(const QString &path)
 {
     const QFileInfo info(path);
+#ifdef Q_OS_UNIX
+    // What is not there is removed; what cannot be looked at may be there.
+    struct stat status
+    { };
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
+        return errno == ENOENT || errno == ENOTDIR
+            ? QString()
+            : QStringLiteral("The file %1 cannot be removed: %2").arg(path, qt_error_string(errno));
+    }
+#else
     if (!info.exists() && !info.isSymLink()) {
         return QString();
     }
+#endif
     const QString folder = info.absolutePath();
-    if (markedReadOnly(folder)) {
-        return QStringLiteral("The folder %1 is read-only: %2").arg(folder, permissionDenied());
+    if (QString refused = refusedByMarks(QStringLiteral("folder"), folder, folder);
+        !refused.isEmpty()) {
+        return refused;
+    }
+    // A file marked read-only stays, as it would if it were to be replaced; a link is not marked.
+    if (QString refused
+        = info.isSymLink() ? QString() : refusedByMarks(QStringLiteral("file"), path, path);
+        !refused.isEmpty()) {
+        return refused;
     }
     QFile file(path);
     if (!file.remove()) {

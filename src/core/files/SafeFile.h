@@ -18,6 +18,8 @@
 // missing file reads as empty.
 struct FileReading
 {
+    // False when nothing is there: a missing file, or one below a file where a folder should
+    // be, which cannot be read either.
     bool exists = false;
     std::optional<QByteArray> bytes;
     QString error;
@@ -46,5 +48,5 @@ QString SafeReplace(const QString &path, const QByteArray &bytes,
     const QString &mustExist = QString(), QString *unflushed = nullptr);
 
 // Removes the file at path, if it is there (a dangling link too); refused in a folder marked
-// read-only.
+// read-only, and for a file marked so.
 QString SafeRemove(const QString &path);

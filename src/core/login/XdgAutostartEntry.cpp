@@ -5,12 +5,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
 
 namespace {
+
+// Far above any entry a person or a desktop writes.
+constexpr qint64 MaxEntrySize = qint64 {1} << 20;
 
 // Characters that make the desktop split or expand an Exec argument unless it is quoted.
 bool isReserved(QChar c)
@@ -165,20 +166,18 @@ bool XdgAutostartEntry::isEnabled() const
 
 LoginStartup::Result XdgAutostartEntry::setEnabled(bool enabled)
 {
-    const QFileInfo info(m_file);
-    if (!info.exists()) {
+    // Only an entry known to be missing is written anew: one that cannot be read is left as
+    // it is.
+    const FileReading entry = SafeRead(m_file, MaxEntrySize);
+    if (!entry.exists) {
         // A new entry is written whole; nothing is removed but a link to nowhere.
         return Result::fromReason(
             enabled ? SafeReplace(m_file, wholeEntry(), UserHomeFolder()) : SafeRemove(m_file));
     }
-    QFile file(m_file);
-    const QByteArray text
-        = !info.isDir() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (info.isDir() || file.error() != QFileDevice::NoError) {
-        // Qt words a folder in its own way; these are the system's words.
-        const QString reason = info.isDir() ? qt_error_string(EISDIR) : file.errorString();
-        return {false, QStringLiteral("The file %1 cannot be read: %2").arg(m_file, reason)};
+    if (!entry.bytes) {
+        return {false, QStringLiteral("The file %1 cannot be read: %2").arg(m_file, entry.error)};
     }
+    const QByteArray &text = *entry.bytes;
     // Taken away only as written, unchanged; otherwise the user's and the desktop's lines stay.
     if (!enabled && text == wholeEntry()) {
         return Result::fromReason(SafeRemove(m_file));

@@ -1,6 +1,5 @@
 #include "core/events/EventList.h"
 
-#include "RecordingSettingsStore.h"
 #include "core/settingsfile/IniFileStore.h"
 
 #include <QSettings>
@@ -17,7 +16,6 @@ private slots:
     void init();
 
     void emptyStoreGivesTheBuiltInEventAndWritesNothing();
-    void readsExactlyTheNamedKeysInOrder();
     void gapInTheNumbersLosesNothing_data();
     void gapInTheNumbersLosesNothing();
     void blankDateIsAnEvent();
@@ -76,20 +74,6 @@ void tst_EventList::emptyStoreGivesTheBuiltInEventAndWritesNothing()
     QVERIFY(!QFile::exists(path()));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
         QStringList());
-}
-
-void tst_EventList::readsExactlyTheNamedKeysInOrder()
-{
-    seed({{u"d1"_s, u"2004-01-19 01:15"_s}, {u"t1"_s, u"One"_s}, {u"d2"_s, u"2005-01-19 01:15"_s},
-        {u"t2"_s, u"Two"_s}, {u"Other"_s, u"x"_s}});
-    IniFileStore real(path());
-    RecordingSettingsStore settings(real);
-    EventList store;
-    LoadSettings(store, settings);
-    QCOMPARE(settings.log,
-        (QStringList {u"get Wallpaper"_s, u"get Active"_s, u"keys countdown"_s, u"get d1"_s,
-            u"get t1"_s, u"get r1"_s, u"get d2"_s, u"get t2"_s, u"get r2"_s}));
-    QCOMPARE(store.EventDescriptions, (QStringList {u"Quorvane"_s, u"One"_s, u"Two"_s}));
 }
 
 void tst_EventList::gapInTheNumbersLosesNothing_data()

@@ -22,6 +22,7 @@ private slots:
         QTest::newRow("plain") << u"bin"_s;
         QTest::newRow("blanks") << u"my apps"_s;
         QTest::newRow("quotes") << uR"(say "hi" it's)"_s;
+        QTest::newRow("dollar") << u"$HOME"_s;
         QTest::newRow("dollar and backquote") << u"$HOME `id`"_s;
         QTest::newRow("backslashes") << uR"(a\b\\c\)"_s;
         QTest::newRow("percent sign") << u"100%"_s;

@@ -155,6 +155,7 @@ private slots:
         QTest::newRow("read-only entry, off") << u"entry"_s << user << false << denied;
         QTest::newRow("read-only entry, on") << u"entry"_s << user + "Hidden=true\n"
                                              << true << denied;
+        QTest::newRow("read-only entry, remove") << u"entry"_s << ours << false << denied;
         QTest::newRow("folder in the entry's place")
             << u"entry folder"_s << QByteArray() << false << u"Is a directory"_s;
         QTest::newRow("a file where the folder should be")

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -114,6 +115,8 @@ private slots:
     void specialFilesAreRefusedNotFollowed();
     void symlinkLoopIsNamedAndLeftAsItIs();
     void windowsLineEndsStayConsistent();
+    void sectionTwiceLosesNoEventAndSavesWhole_data();
+    void sectionTwiceLosesNoEventAndSavesWhole();
     void withoutHomeTheUserDatabaseSaysWhere();
     void saveFromAStaleInstanceLeavesExactlyItsList();
     void staleInstanceRemovingEventsLeavesExactlyItsList();
@@ -268,10 +271,11 @@ void tst_Faults::byteOrderMarkIsNoDamage()
 
 void tst_Faults::onlyOwnOldStagingFilesAreCleanedUp()
 {
-    // The settings in a folder of dotfiles, linked from where the program looks. Beside either
-    // lie a person's backups and earlier versions' leftovers that cannot be told from them.
+    // The settings in a folder of dotfiles under a name of their own, linked from where the
+    // program looks. Beside either lie a person's backups and earlier versions' leftovers that
+    // cannot be told from them.
     const QString dotfiles = m_dir->filePath(u"dotfiles"_s);
-    QVERIFY(QDir().mkpath(dotfiles) && QFile::link(dotfiles + u"/Quorvane.conf"_s, path()));
+    QVERIFY(QDir().mkpath(dotfiles) && QFile::link(dotfiles + u"/quorvane.ini"_s, path()));
     seedOldFile();
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
     const auto place = [](const QString &file, const QDateTime &time) {
@@ -279,18 +283,19 @@ void tst_Faults::onlyOwnOldStagingFilesAreCleanedUp()
         return made.open(QIODevice::WriteOnly) && made.write("mine") == 4 && made.flush()
             && made.setFileTime(time, QFileDevice::FileModificationTime);
     };
-    for (const QString &folder : {m_dir->path(), dotfiles}) {
-        for (const char *name : {"Quorvane.conf.backup", ".Quorvane.conf.before",
-                 "Quorvane.conf.2024ok", "Quorvane.conf.lock", ".Quorvane.conf.a1B2c3.new"}) {
-            QVERIFY(place(folder + u'/' + QLatin1String(name), old));
+    for (const QString &file : {path(), dotfiles + u"/quorvane.ini"_s}) {
+        const QString name = QFileInfo(file).fileName();
+        for (const QString &lookalike : {name + u".backup"_s, u'.' + name + u".before"_s,
+                 name + u".2024ok"_s, name + u".lock"_s, u'.' + name + u".a1B2c3.new"_s}) {
+            QVERIFY(place(QFileInfo(file).path() + u'/' + lookalike, old));
         }
     }
     // A staging file of a killed save goes once old; a fresh one may be a save running now.
-    QVERIFY(place(dotfiles + u"/.Quorvane.conf.saving-a1B2c3"_s, old));
-    QVERIFY(place(dotfiles + u"/.Quorvane.conf.saving-Z9y8X7"_s, QDateTime::currentDateTimeUtc()));
+    QVERIFY(place(dotfiles + u"/.quorvane.ini.saving-a1B2c3"_s, old));
+    QVERIFY(place(dotfiles + u"/.quorvane.ini.saving-Z9y8X7"_s, QDateTime::currentDateTimeUtc()));
     const QStringList beside = entries(m_dir->path());
     QStringList left = entries(dotfiles);
-    left.removeOne(u".Quorvane.conf.saving-a1B2c3"_s);
+    left.removeOne(u".quorvane.ini.saving-a1B2c3"_s);
     QVERIFY(save(path(), load(path()), 0).ok);
     QCOMPARE(entries(m_dir->path()), beside);
     QCOMPARE(entries(dotfiles), left);
@@ -385,6 +390,45 @@ void tst_Faults::windowsLineEndsStayConsistent()
         "[countdown]\r\nWallpaper=veltor://default\r\nActive=4\r\nd1=2030-01-02 00:00\r\n"
         "t1=Two\r\nd2=2030-01-03 00:00\r\nt2=Three\r\nd3=2030-01-04 00:00\r\nt3=Four\r\n"
         "d4=2030-01-05 00:00\r\nt4=Five\r\n"_ba);
+}
+
+void tst_Faults::sectionTwiceLosesNoEventAndSavesWhole_data()
+{
+    // A hand edit, or two machines' files merged: [countdown] twice, a key in both (the last
+    // one counts, as for QSettings), another section between; and the same with a line that
+    // makes the file damaged, so that the save rebuilds it.
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray twice = "[countdown]\nWallpaper=veltor://default\nd1=2004-01-01 00:00\n"
+                             "t1=One\nd2=2004-01-02 00:00\nt2=Stale\n[other]\nx=1\n"
+                             "[countdown]\nt2=Two\nd3=2004-01-03 00:00\nt3=Three\nActive=3\n";
+    QTest::newRow("read as it is") << twice;
+    QTest::newRow("rebuilt") << twice + "not a setting\n";
+}
+
+void tst_Faults::sectionTwiceLosesNoEventAndSavesWhole()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(writeAll(path(), bytes));
+    EventList store = load(path());
+    QCOMPARE(
+        store.EventDescriptions, (QStringList {u"Quorvane"_s, u"One"_s, u"Two"_s, u"Three"_s}));
+    QCOMPARE(store.ActiveEvent, 3);
+
+    // One event from each section goes, one is added and made active.
+    QVERIFY(store.removeEvent(1));
+    QVERIFY(store.removeEvent(3));
+    store.appendEvent(u"2004-01-04 00:00"_s, u"Four"_s);
+    QVERIFY(save(path(), store, 4).ok);
+    const QStringList kept {u"Quorvane"_s, u"Two"_s, u"Four"_s};
+    QCOMPARE(load(path()).EventDescriptions, kept);
+    QCOMPARE(load(path()).ActiveEvent, 2);
+    QSettings read(path(), QSettings::IniFormat);
+    QCOMPARE(read.value(u"countdown/t1"_s).toString(), kept.at(1));
+    QCOMPARE(read.value(u"countdown/t2"_s).toString(), kept.at(2));
+    QCOMPARE(read.value(u"countdown/d2"_s).toString(), u"2004-01-04 00:00"_s);
+    QCOMPARE(read.value(u"countdown/Active"_s).toString(), u"2"_s);
+    QVERIFY(!read.contains(u"countdown/d3"_s) && !read.contains(u"countdown/t3"_s));
+    QCOMPARE(read.value(u"other/x"_s).toString(), u"1"_s);
 }
 
 void tst_Faults::withoutHomeTheUserDatabaseSaysWhere()

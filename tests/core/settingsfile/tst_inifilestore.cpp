@@ -36,6 +36,7 @@ private slots:
     void qsettingsReadsSavedKeysAfterALineItWouldContinue();
     void saveKeepsTheFilePermissions();
     void saveWritesThroughALinkInTheTargetsFolder();
+    void editKeepingSizeAndTimeIsStillChangedElsewhere();
 
 private:
     QString path() const { return m_dir->filePath(u"cfg/Quorvane.conf"_s); }
@@ -142,6 +143,7 @@ void tst_IniFileStore::valuesReadBackAsWrittenThroughQSettingsToo_data()
     QTest::newRow("backslashes") << u"C:\\Pictures\\new.jpg"_s;
     QTest::newRow("trailing backslash") << u"C:\\Pictures\\"_s;
     QTest::newRow("leading and trailing blanks") << u"  both  "_s;
+    QTest::newRow("only a trailing blank") << u"Birthday "_s;
     QTest::newRow("only blanks") << u"   "_s;
     QTest::newRow("trailing no-break space") << u"x\u00a0"_s;
     QTest::newRow("line breaks") << u"one\ntwo\r\nthree"_s;
@@ -272,6 +274,17 @@ void tst_IniFileStore::saveWritesThroughALinkInTheTargetsFolder()
     QCOMPARE(IniFileStore(real).get(Section, u"t1"_s), u"New"_s);
     QCOMPARE(entries(dotfiles), QStringList {u"Quorvane.conf"_s});
     QCOMPARE(entries(cfg), QStringList {u"Quorvane.conf"_s});
+}
+
+void tst_IniFileStore::editKeepingSizeAndTimeIsStillChangedElsewhere()
+{
+    // Another program changes a value for one of the same length and puts the time back:
+    // neither size nor time tells, only the content.
+    seedOldFile();
+    const IniFileStore store(path());
+    QVERIFY(!store.changedElsewhere());
+    QVERIFY(writeKeepingTime(path(), readAll(path()).replace("t1=Old", "t1=Odd")));
+    QVERIFY(store.changedElsewhere());
 }
 
 QTEST_GUILESS_MAIN(tst_IniFileStore)
