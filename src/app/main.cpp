@@ -40,7 +40,10 @@ int main(int argc, char *argv[])
     const auto settings = OpenSettingsStore();
     // A second start hands its options over to the program already running and ends here.
     SingleInstance instance(SingleInstance::defaultName(settings->location()));
-    const SingleInstance::Outcome claimed = instance.claim(command.options);
+    StartOptions options = command.options;
+    // Set by a Wayland desktop that started this program; the running one may use it instead.
+    options.activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
+    const SingleInstance::Outcome claimed = instance.claim(options);
     if (claimed == SingleInstance::Outcome::HandedOver) {
         return 0;
     }
