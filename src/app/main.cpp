@@ -1,6 +1,7 @@
 #include "app/DisplayGuard.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
+#include "app/TestReport.h"
 #include "core/commandline/CommandLine.h"
 #include "core/host/SystemClock.h"
 #include "core/login/DefaultLoginStartup.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     // Pairs the window with its menu entry where the desktop matches them by name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
+    const TestReport report;
 
     const auto settings = OpenSettingsStore();
     // A second start hands its options over to the program already running and ends here.
