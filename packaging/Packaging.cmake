@@ -87,7 +87,8 @@ else()
     # Depends is worked out by dpkg-shlibdeps from the libraries the executable links.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     # So that a system without a desktop and its fonts still shows every text whole: DejaVu
-    # Sans stands in for Verdana, Liberation Sans for Tahoma.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation2")
+    # Sans stands in for Verdana, Liberation Sans for Tahoma. Qt's Wayland platform lets the
+    # program run natively in a Wayland session rather than through XWayland.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation2, qt6-wayland")
 endif()
 include(CPack)

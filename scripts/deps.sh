@@ -11,6 +11,8 @@ packages=(
     # Fallbacks for the windows' fonts: DejaVu Sans for Verdana; Liberation Sans, as wide as
     # Arial, for Tahoma (DejaVu Sans is too wide for the settings dialog's option buttons).
     fonts-dejavu-core fonts-liberation2 tzdata
+    # Qt's Wayland platform, so that the program runs natively in a Wayland session.
+    qt6-wayland
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev clang-format clang-tidy valgrind)
@@ -21,6 +23,8 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(python3-gi gir1.2-glib-2.0)
     # Fails and kills each system call of a save in turn.
     packages+=(strace)
+    # A headless Wayland compositor for the end-to-end test on Wayland.
+    packages+=(weston)
 fi
 
 missing=()

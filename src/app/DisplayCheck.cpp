@@ -1,5 +1,6 @@
 #include "app/DisplayCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -62,6 +63,21 @@ bool waylandReachable()
     return reachable;
 }
 
+// Whether Qt has a platform plugin for Wayland. Asked while Qt's messages are held, so it looks at
+// file names (Qt's own are libqwayland-*.so) rather than through Qt's plugin loader, which may
+// log.
+bool waylandPlatformInstalled()
+{
+    QStringList folders = qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")
+                              .split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    for (const QString &path : QCoreApplication::libraryPaths()) {
+        folders.append(path + QStringLiteral("/platforms"));
+    }
+    return std::any_of(folders.cbegin(), folders.cend(), [](const QString &folder) {
+        return !QDir(folder).entryList({QStringLiteral("*wayland*")}, QDir::Files).isEmpty();
+    });
+}
+
 QString shown(const char *variable)
 {
     return qEnvironmentVariableIsSet(variable)
@@ -90,13 +106,25 @@ QString MissingDisplay(const QString &platform, const QString &display)
     const bool otherPlatform = std::any_of(names.cbegin(), names.cend(), [](const QString &name) {
         return name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland"));
     });
-    if (otherPlatform || (tryX11 && x11Reachable(display)) || (tryWayland && waylandReachable())) {
+    const bool waylandUp = tryWayland && waylandReachable();
+    if (otherPlatform || (tryX11 && x11Reachable(display))
+        || (waylandUp && waylandPlatformInstalled())) {
         return {};
+    }
+    const QString x11Where
+        = display.isEmpty() ? shown("DISPLAY") : QStringLiteral("-display \"%1\"").arg(display);
+    if (waylandUp) {
+        // A Wayland session that Qt cannot join here.
+        const QString noX11 = tryX11
+            ? QStringLiteral(", and no X11 display can be reached (%1)").arg(x11Where)
+            : QString();
+        return QStringLiteral("quorvane: cannot open a window: the Wayland display (%1) needs "
+                              "Qt's Wayland platform plugin, which is not installed%2")
+            .arg(shown("WAYLAND_DISPLAY"), noX11);
     }
     QStringList where;
     if (tryX11) {
-        where.append(
-            display.isEmpty() ? shown("DISPLAY") : QStringLiteral("-display \"%1\"").arg(display));
+        where.append(x11Where);
     }
     if (tryWayland) {
         where.append(shown("WAYLAND_DISPLAY"));

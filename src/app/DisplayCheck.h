@@ -8,6 +8,7 @@
 //
 // platform and display are Qt's -platform and -display options, empty when not given; the
 // platform may also come from QT_QPA_PLATFORM. Where no platform is chosen, an X11 display
-// that accepts a connection or a Wayland socket that does will do. A platform other than X11
-// or Wayland (offscreen, say) is left to Qt.
+// that accepts a connection or a Wayland socket that does will do, the latter only where Qt's
+// Wayland platform is installed. A platform other than X11 or Wayland (offscreen, say) is left
+// to Qt.
 QString MissingDisplay(const QString &platform, const QString &display);

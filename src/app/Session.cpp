@@ -8,12 +8,37 @@
 
 namespace {
 
-void bringToFront(QWidget *window)
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// On Wayland a window takes the focus from another program only with a token from the desktop:
+// here the later start's, which Qt's Wayland platform takes from the environment when a window
+// asks to be activated. Without one Qt asks the desktop for a token, which it may refuse.
+void activate(QWidget *window, const QByteArray &token)
+{
+    if (!token.isEmpty() && onWayland()) {
+        qputenv("XDG_ACTIVATION_TOKEN", token);
+    }
+    window->activateWindow();
+}
+
+void bringToFront(QWidget *window, const QByteArray &token)
 {
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->show();
     window->raise();
-    window->activateWindow();
+    activate(window, token);
+}
+
+// A window opened for a later start. Elsewhere it comes forward by itself; a Wayland desktop
+// may keep a window that a running program opens behind the others.
+void activateNew(QWidget *window, const QByteArray &token)
+{
+    if (onWayland()) {
+        activate(window, token);
+    }
 }
 
 } // namespace
@@ -74,7 +99,7 @@ void Session::handOver(const StartOptions &options)
 {
     // A message box waits for an answer: the window under it must stay as it is.
     if (QWidget *modal = QApplication::activeModalWidget()) {
-        bringToFront(modal);
+        bringToFront(modal, options.activationToken);
         return;
     }
     auto *countdown = qobject_cast<frmMain *>(m_window.data());
@@ -85,12 +110,14 @@ void Session::handOver(const StartOptions &options)
             m_keepNextOpen = options.keepOpen;
             openMain();
         }
+        activateNew(m_window, options.activationToken);
         return;
     }
     if (countdown && options.openSettings) {
         // As the countdown's settings button does.
         countdown->close();
         openConfig();
+        activateNew(m_window, options.activationToken);
         return;
     }
     if (countdown) {
@@ -100,7 +127,7 @@ void Session::handOver(const StartOptions &options)
             countdown->showAgain();
         }
     }
-    bringToFront(m_window);
+    bringToFront(m_window, options.activationToken);
 }
 
 void Session::configFinished(bool accepted)

@@ -10,6 +10,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -20,6 +22,10 @@ namespace {
 
 const QByteArray RequestWord = QByteArrayLiteral("quorvane-start");
 const QByteArray Answer = QByteArrayLiteral("ok\n");
+const QByteArray TokenWord = QByteArrayLiteral("activation=");
+// Longer than any desktop's token; a token that is not one word of plain characters, or is
+// longer, is not handed on (the program then comes forward only where the desktop lets it).
+constexpr qsizetype MaxToken = 160;
 // A request is one short line; anything longer is not one of ours.
 constexpr qint64 MaxRequest = 256;
 // How long a start waits for the program that holds the claim to answer, all tries together.
@@ -126,6 +132,11 @@ QByteArray SingleInstance::request(const StartOptions &options)
     if (options.keepOpen) {
         line += " keep-open";
     }
+    const QByteArray &token = options.activationToken;
+    if (!token.isEmpty() && token.size() <= MaxToken
+        && std::all_of(token.cbegin(), token.cend(), [](char c) { return c > ' ' && c < 0x7f; })) {
+        line += ' ' + TokenWord + token;
+    }
     return line + '\n';
 }
 
@@ -141,6 +152,8 @@ std::optional<StartOptions> SingleInstance::readRequest(const QByteArray &line)
             options.openSettings = true;
         } else if (words.at(i) == "keep-open") {
             options.keepOpen = true;
+        } else if (words.at(i).startsWith(TokenWord)) {
+            options.activationToken = words.at(i).mid(TokenWord.size());
         } else {
             return std::nullopt;
         }

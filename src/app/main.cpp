@@ -1,6 +1,7 @@
 #include "app/DisplayGuard.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
+#include "app/TestReport.h"
 #include "core/commandline/CommandLine.h"
 #include "core/host/SystemClock.h"
 #include "core/login/DefaultLoginStartup.h"
@@ -36,11 +37,15 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     // Pairs the window with its menu entry where the desktop matches them by name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
+    const TestReport report;
 
     const auto settings = OpenSettingsStore();
     // A second start hands its options over to the program already running and ends here.
     SingleInstance instance(SingleInstance::defaultName(settings->location()));
-    const SingleInstance::Outcome claimed = instance.claim(command.options);
+    StartOptions options = command.options;
+    // Set by a Wayland desktop that started this program; the running one may use it instead.
+    options.activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
+    const SingleInstance::Outcome claimed = instance.claim(options);
     if (claimed == SingleInstance::Outcome::HandedOver) {
         return 0;
     }

@@ -69,6 +69,11 @@ run DISPLAY=":$n" WAYLAND_DISPLAY=wayland-gone -- --keep-open
     grep -qF "(DISPLAY=\":$n\", WAYLAND_DISPLAY=\"wayland-gone\")" <<<"$err" ||
     fail "a display that is gone"
 
+# A Wayland session whose compositor is gone, with no X11 beside it.
+run WAYLAND_DISPLAY=wayland-gone --
+[ "$status" -eq 1 ] && [ "$err" = "quorvane: cannot open a window: no X11 or Wayland display can \
+be reached (DISPLAY not set, WAYLAND_DISPLAY=\"wayland-gone\")" ] || fail "a Wayland display that is gone"
+
 # X11 chosen by name, without a display: told as such.
 run QT_QPA_PLATFORM=xcb --
 [ "$status" -eq 1 ] &&

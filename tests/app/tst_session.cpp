@@ -318,6 +318,27 @@ private slots:
         }
     }
 
+    void desktopTokenTravelsWithTheRequestWhenPlain_data()
+    {
+        QTest::addColumn<QByteArray>("token");
+        QTest::addColumn<QByteArray>("received");
+        const QByteArray plain("gnome-shell/quorvane/2204-3-host_TIME163");
+        QTest::newRow("plain") << plain << plain;
+        QTest::newRow("with a space") << QByteArray("a b") << QByteArray();
+        QTest::newRow("with a line break") << QByteArray("a\nb") << QByteArray();
+        QTest::newRow("too long") << QByteArray(161, 'x') << QByteArray();
+    }
+    void desktopTokenTravelsWithTheRequestWhenPlain()
+    {
+        QFETCH(QByteArray, token);
+        QFETCH(QByteArray, received);
+        const std::optional<StartOptions> read = SingleInstance::readRequest(
+            SingleInstance::request(StartOptions {.openSettings = true, .activationToken = token}));
+        QVERIFY(read);
+        QVERIFY(read->openSettings);
+        QCOMPARE(read->activationToken, received);
+    }
+
     void closingEitherWindowFromItsTitleBarOpensNothing()
     {
         session->start();

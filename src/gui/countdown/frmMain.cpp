@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
@@ -211,6 +212,10 @@ void frmMain::Form_Load()
 
 void frmMain::centreOnScreen()
 {
+    // A Wayland client cannot place its windows: the compositor does.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return;
+    }
     const QScreen *target = screen();
     if (target == nullptr) {
         return;
