@@ -17,6 +17,9 @@ if [ "${1:-}" = "--test" ]; then
     # Packaging and its checks: dpkg-shlibdeps, the desktop entry and AppStream validators,
     # Debian's package checker.
     packages+=(dpkg-dev file desktop-file-utils appstream lintian)
+    # The Windows build: the cross compiler, and Wine to run its tests (wine holds the
+    # commands, wine64 the 64-bit loader).
+    packages+=(mingw-w64 wine wine64)
 fi
 
 missing=()
