@@ -1,5 +1,8 @@
 #include "core/files/SafeFile.h"
 
+#include "core/files/SystemReason.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -49,7 +52,18 @@ bool markedReadOnly(const QString &path)
 // The system's words for a refusal decided here by the marks on a file.
 QString permissionDenied()
 {
-    return qt_error_string(EACCES);
+    return SystemReason(EACCES);
+}
+
+// The C runtime's error of the file call that just failed. Qt's file calls on Windows go to the
+// system directly and leave errno alone; there the file's own error says why.
+int failedCallError()
+{
+#ifdef Q_OS_UNIX
+    return errno;
+#else
+    return 0;
+#endif
 }
 
 } // namespace
@@ -60,10 +74,10 @@ QString PrepareSafeReplace(const QString &path, const QString &mustExist)
     if (!mustExist.isEmpty() && path.startsWith(mustExist + QLatin1Char('/'))
         && !QFileInfo(mustExist).isDir()) {
         return QStringLiteral("The folder %1 cannot be used: %2")
-            .arg(mustExist, qt_error_string(ENOENT));
+            .arg(mustExist, SystemReason(ENOENT));
     }
     std::error_code made;
-    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
+    std::filesystem::create_directories(QDir(folder).filesystemPath(), made);
     if (made) {
         return QStringLiteral("The folder %1 cannot be created: %2")
             .arg(folder, QString::fromLocal8Bit(made.message()));
@@ -95,9 +109,9 @@ QString SafeReplace(const QString &path, const QByteArray &bytes, const QString 
     for (const std::function<bool()> &step : steps) {
         errno = 0;
         if (!step()) {
-            const int systemError = errno;
+            const int systemError = failedCallError();
             return QStringLiteral("The file %1 could not be replaced: %2")
-                .arg(path, systemError ? qt_error_string(systemError) : file.errorString());
+                .arg(path, systemError ? SystemReason(systemError) : file.errorString());
         }
     }
     flushFolder(QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath());

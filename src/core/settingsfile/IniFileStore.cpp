@@ -1,6 +1,7 @@
 #include "core/settingsfile/IniFileStore.h"
 
 #include "core/files/SafeFile.h"
+#include "core/files/SystemReason.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -70,7 +71,7 @@ IniFileStore::Reading IniFileStore::read(const QString &path)
         return {false, QByteArray(), QString()};
     }
     if (info.isDir()) {
-        return {true, std::nullopt, qt_error_string(EISDIR)};
+        return {true, std::nullopt, SystemReason(EISDIR)};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
