@@ -128,7 +128,9 @@ private slots:
     {
         QTest::addColumn<bool>("fileInTheWay");
         QTest::addColumn<QString>("reason");
+#ifdef Q_OS_UNIX // a Windows folder's read-only mark does not stop writes in it
         QTest::newRow("read-only autostart folder") << false << u"is read-only"_s;
+#endif
         QTest::newRow("a file where the folder should be") << true << u"cannot be created"_s;
     }
     void failuresAreReportedAndChangeNothing()
@@ -165,6 +167,9 @@ private slots:
 
     void removalInReadOnlyFolderIsRefused()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("a Windows folder's read-only mark does not stop removals in it");
+#endif
         XdgAutostartEntry entry(folder(), u"/usr/bin/quorvane"_s);
         QVERIFY(entry.setEnabled(true).ok);
         QVERIFY(QFile::setPermissions(folder(), QFile::ReadOwner | QFile::ExeOwner));
@@ -188,7 +193,10 @@ private slots:
     }
 
 private:
-    QString folder() const { return m_dir->filePath(u"autostart"_s); }
+    QString folder() const
+    {
+        return m_dir->filePath(u"autostart"_s);
+    }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 

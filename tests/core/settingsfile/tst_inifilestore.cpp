@@ -179,7 +179,11 @@ void tst_IniFileStore::valuesReadBackAsWrittenThroughQSettingsToo()
     QSettings(own, QSettings::IniFormat).setValue(u"countdown/t1"_s, value);
     const auto line = [](const QByteArray &file) {
         const qsizetype at = file.indexOf("\nt1=");
-        return file.mid(at + 1, file.indexOf('\n', at + 1) - at - 1);
+        QByteArray text = file.mid(at + 1, file.indexOf('\n', at + 1) - at - 1);
+        if (text.endsWith('\r')) { // QSettings ends its lines with CR LF on Windows
+            text.chop(1);
+        }
+        return text;
     };
     QCOMPARE(line(readAll(path())), line(readAll(own)));
 }
@@ -249,6 +253,9 @@ void tst_IniFileStore::saveKeepsTheFilePermissions()
 void tst_IniFileStore::saveWritesThroughALinkInTheTargetsFolder()
 {
     // Settings kept in a folder of dotfiles and linked from where the program looks.
+#ifndef Q_OS_UNIX
+    QSKIP("QFile::link makes a shortcut on Windows, which is no link to write through");
+#endif
     const QString dotfiles = m_dir->filePath(u"dotfiles"_s);
     QVERIFY(QDir().mkpath(dotfiles) && QDir().mkpath(m_dir->filePath(u"cfg"_s)));
     const QString real = dotfiles + u"/Quorvane.conf"_s;
