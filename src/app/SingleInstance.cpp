@@ -80,10 +80,15 @@ SingleInstance::~SingleInstance()
 
 QString SingleInstance::defaultName(const QString &settingsFile)
 {
+#ifdef Q_OS_WIN
+    // Qt's runtime location is the home folder there; the temporary folder is the user's own.
+    const QString dir = QDir::tempPath();
+#else
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) {
         dir = QDir::tempPath();
     }
+#endif
     const QByteArray file = QCryptographicHash::hash(
         QDir::cleanPath(settingsFile).toUtf8(), QCryptographicHash::Sha256)
                                 .toHex()

@@ -19,6 +19,12 @@ using Outcome = SingleInstance::Outcome;
 
 namespace {
 
+#ifdef Q_OS_WIN
+constexpr char RuntimeFolderVariable[] = "TMP";
+#else
+constexpr char RuntimeFolderVariable[] = "XDG_RUNTIME_DIR";
+#endif
+
 // A later start blocks until it is answered: it runs on a thread while this one serves it.
 template<typename Work> auto serving(Work work)
 {
@@ -119,7 +125,8 @@ private slots:
 
     void eachSettingsFileHasItsOwnProgramWhereALockCanBeMade()
     {
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
+        // The user's runtime folder; Windows has none, and its temporary folder is the user's own.
+        qputenv(RuntimeFolderVariable, QFile::encodeName(m_dir.path()));
         const QString one = SingleInstance::defaultName(u"/home/a/quorvane.conf"_s);
         QVERIFY(one.startsWith(m_dir.path()));
         QCOMPARE(SingleInstance::defaultName(u"/home/a/./quorvane.conf"_s), one);
