@@ -7,7 +7,25 @@ set(quorvane_packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 if(WIN32)
     target_sources(quorvane PRIVATE ${quorvane_packaging}/windows/quorvane.rc)
-    install(TARGETS quorvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # One folder, as a ZIP is unpacked: the program, the Qt libraries and the compiler's runtime
+    # beside it, where Windows looks for them first, and Qt's plugins in the folders below it
+    # where Qt looks for them (no qt.conf needed). Listed here: windeployqt is not part of a
+    # cross build.
+    install(TARGETS quorvane RUNTIME DESTINATION .)
+    install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+        $<TARGET_FILE:Qt6::Network> DESTINATION .)
+    get_target_property(quorvane_qt_core Qt6::Core LOCATION)
+    get_filename_component(quorvane_qt_bin ${quorvane_qt_core} DIRECTORY)
+    foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+        if(EXISTS ${quorvane_qt_bin}/${runtime}) # mingw's; none with MSVC
+            install(FILES ${quorvane_qt_bin}/${runtime} DESTINATION .)
+        endif()
+    endforeach()
+    install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+    install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+    install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> $<TARGET_FILE:Qt6::QGifPlugin>
+        $<TARGET_FILE:Qt6::QICOPlugin> DESTINATION imageformats)
+    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 elseif(APPLE)
     set(quorvane_icns ${quorvane_packaging}/macos/quorvane.icns)
     set_source_files_properties(${quorvane_icns} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
@@ -56,9 +74,9 @@ else()
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane)
 endif()
 
-# On Windows and macOS the Qt libraries and plugins travel with the program; on Linux the
-# package depends on the distribution's Qt instead.
-if(WIN32 OR APPLE)
+# On macOS the Qt libraries and plugins travel with the program, as on Windows (above); on Linux
+# the package depends on the distribution's Qt instead.
+if(APPLE)
     qt_generate_deploy_app_script(TARGET quorvane FILENAME_VARIABLE quorvane_deploy_script)
     install(SCRIPT ${quorvane_deploy_script})
 endif()

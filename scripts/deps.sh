@@ -25,6 +25,9 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(strace)
     # A headless Wayland compositor for the end-to-end test on Wayland.
     packages+=(weston)
+    # The Windows build: the cross compiler, and Wine to run its tests (wine holds the
+    # commands, wine64 the 64-bit loader).
+    packages+=(mingw-w64 wine wine64)
 fi
 
 missing=()

@@ -119,7 +119,12 @@ QString SingleInstance::defaultName(const QString &settingsFile)
               .left(16);
     const QString name
         = QStringLiteral("/quorvane-") + userTag() + QLatin1Char('-') + QString::fromLatin1(file);
+#ifdef Q_OS_WIN
+    // Qt's runtime location is the home folder there; the temporary folder is the user's own.
+    const QString dir;
+#else
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
     return !dir.isEmpty() && fitsASocket(dir + name) ? dir + name : QDir::tempPath() + name;
 }
 

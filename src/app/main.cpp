@@ -2,6 +2,7 @@
 #include "app/Session.h"
 #include "app/SingleInstance.h"
 #include "app/TestReport.h"
+#include "app/StartCommandLine.h"
 #include "core/commandline/CommandLine.h"
 #include "core/host/SystemClock.h"
 #include "core/login/DefaultLoginStartup.h"
@@ -12,19 +13,14 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
     // Answered before QApplication exists: it needs a display, and aborts without one.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
-    const CommandLine command = ParseCommandLine(arguments, QStringLiteral(QUORVANE_VERSION));
+    const CommandLine command
+        = ParseCommandLine(StartArguments(argc, argv), QStringLiteral(QUORVANE_VERSION));
     if (command.exitCode) {
-        std::fputs(command.out.toLocal8Bit().constData(), stdout);
-        std::fputs(command.err.toLocal8Bit().constData(), stderr);
+        PrintText(stdout, command.out);
+        PrintText(stderr, command.err);
         return *command.exitCode;
     }
     // Where no display can be reached, or the toolkit fails to start for another cause (such as

@@ -1,5 +1,7 @@
 #include "core/files/SafeFile.h"
 
+#include "core/files/SystemReason.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -27,7 +29,11 @@ constexpr qsizetype StagingTagSize = 6;
 
 std::filesystem::path systemPath(const QString &path)
 {
+#ifdef Q_OS_WIN
+    return path.toStdWString();
+#else
     return QFile::encodeName(path).toStdString();
+#endif
 }
 
 bool flushToDisk(int fd)
@@ -50,7 +56,7 @@ QString flushFolder(const QString &folder)
     if (fd >= 0) {
         ::close(fd);
     }
-    return flushed ? QString() : qt_error_string(error);
+    return flushed ? QString() : SystemReason(error);
 #else
     Q_UNUSED(folder);
     return QString();
@@ -60,7 +66,18 @@ QString flushFolder(const QString &folder)
 // The system's words for a refusal decided here by the marks on a file.
 QString permissionDenied()
 {
-    return qt_error_string(EACCES);
+    return SystemReason(EACCES);
+}
+
+// The C runtime's error of the file call that just failed. Qt's file calls on Windows go to the
+// system directly and leave errno alone; there the file's own error says why.
+int failedCallError()
+{
+#ifdef Q_OS_UNIX
+    return errno;
+#else
+    return 0;
+#endif
 }
 
 // Why nothing may be written to the file or folder at path, which the reason calls the kind
@@ -74,7 +91,7 @@ QString refusedByMarks(const QString &kind, const QString &shown, const QString 
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
         return errno == ENOENT ? QString()
                                : QStringLiteral("The %1 %2 cannot be used: %3")
-                                     .arg(kind, shown, qt_error_string(errno));
+                                     .arg(kind, shown, SystemReason(errno));
     }
     const bool readOnly = (info.st_mode & S_IWUSR) == 0;
 #else
@@ -104,7 +121,7 @@ QString notAFile(const QString &path)
         }
     }
 #endif
-    return qt_error_string(EISDIR);
+    return SystemReason(EISDIR);
 }
 
 // Makes the folder and the missing ones on the way to it: why not, or nothing. On Unix, as
@@ -127,7 +144,7 @@ QString makeFolders(const QString &folder)
         error
             = ::stat(name.constData(), &info) != 0 ? errno : (S_ISDIR(info.st_mode) ? 0 : ENOTDIR);
     }
-    return error == 0 ? QString() : qt_error_string(error);
+    return error == 0 ? QString() : SystemReason(error);
 #else
     std::error_code made;
     std::filesystem::create_directories(systemPath(folder), made);
@@ -147,7 +164,7 @@ Target targetOf(const QString &path)
     QFileInfo file(path);
     for (int links = 0; file.isSymLink(); ++links) {
         if (links == MaxLinks) {
-            return {QString(), qt_error_string(ELOOP)};
+            return {QString(), SystemReason(ELOOP)};
         }
         file.setFile(file.symLinkTarget());
     }
@@ -241,7 +258,7 @@ FileReading SafeRead(const QString &path, qint64 maxBytes)
             return {false, QByteArray(), QString()};
         }
         // Where a folder on the way is a file, nothing is there, and nothing can be read either.
-        return {errno != ENOTDIR, std::nullopt, qt_error_string(errno)};
+        return {errno != ENOTDIR, std::nullopt, SystemReason(errno)};
     }
     // Anything else is not even opened: opening a device may set it going.
     if (!S_ISREG(info.st_mode)) {
@@ -249,13 +266,13 @@ FileReading SafeRead(const QString &path, qint64 maxBytes)
     }
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return failed(qt_error_string(errno));
+        return failed(SystemReason(errno));
     }
     // What was opened may not be what was looked at.
     if (::fstat(fd, &info) != 0) {
         const int error = errno;
         ::close(fd);
-        return failed(qt_error_string(error));
+        return failed(SystemReason(error));
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
@@ -304,7 +321,7 @@ QString PrepareSafeReplace(const QString &path, const QString &mustExist)
     if (!mustExist.isEmpty() && path.startsWith(mustExist + QLatin1Char('/'))
         && !QFileInfo(mustExist).isDir()) {
         return QStringLiteral("The folder %1 cannot be used: %2")
-            .arg(mustExist, qt_error_string(ENOENT));
+            .arg(mustExist, SystemReason(ENOENT));
     }
     if (const QString error = makeFolders(folder); !error.isEmpty()) {
         return QStringLiteral("The folder %1 cannot be created: %2").arg(folder, error);
@@ -342,7 +359,7 @@ QString SafeReplace(
     // From here on the staging file is ours to remove. A short write (a full disk) leaves the
     // file's own error unset, so the system's reason is taken where there is one.
     const auto why = [&](int systemError) {
-        const QString reason = systemError ? qt_error_string(systemError) : staging.errorString();
+        const QString reason = systemError ? SystemReason(systemError) : staging.errorString();
         // By name: removing through the QFile would first retry the write that failed.
         staging.close();
         QFile::remove(staging.fileName());
@@ -351,12 +368,12 @@ QString SafeReplace(
     errno = 0;
     if (!copyPermissions(staging, old.filePath()) || staging.write(bytes) != bytes.size()
         || !staging.flush() || !flushToDisk(staging.handle())) {
-        return why(errno);
+        return why(failedCallError());
     }
     errno = 0;
     staging.close();
     if (staging.error() != QFileDevice::NoError) {
-        return why(errno);
+        return why(failedCallError());
     }
     std::error_code renamed;
     std::filesystem::rename(systemPath(staging.fileName()), systemPath(old.filePath()), renamed);
@@ -388,7 +405,7 @@ QString SafeRemove(const QString &path)
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
         return errno == ENOENT || errno == ENOTDIR
             ? QString()
-            : QStringLiteral("The file %1 cannot be removed: %2").arg(path, qt_error_string(errno));
+            : QStringLiteral("The file %1 cannot be removed: %2").arg(path, SystemReason(errno));
     }
 #else
     if (!info.exists() && !info.isSymLink()) {

@@ -9,10 +9,16 @@ QString path(const SettingsKey &key)
     return key.first + QLatin1Char('/') + key.second;
 }
 
+SaveResult refused()
+{
+    return {false, QStringLiteral("The settings store refused the change."), QString(), QString()};
+}
+
 } // namespace
 
 NativeSettingsStore::NativeSettingsStore(std::unique_ptr<QSettings> settings)
     : m_settings(std::move(settings))
+    , m_seen(readAll())
 { }
 
 NativeSettingsStore::~NativeSettingsStore() = default;
@@ -22,9 +28,25 @@ QString NativeSettingsStore::location() const
     return m_settings->fileName();
 }
 
+QHash<QString, QVariant> NativeSettingsStore::readAll() const
+{
+    // Reads again what another program may have written meanwhile.
+    m_settings->sync();
+    QHash<QString, QVariant> values;
+    for (const QString &key : m_settings->allKeys()) {
+        values.insert(key, m_settings->value(key));
+    }
+    return values;
+}
+
+bool NativeSettingsStore::changedElsewhere() const
+{
+    return readAll() != m_seen;
+}
+
 QString NativeSettingsStore::reload()
 {
-    m_settings->sync();
+    m_seen = readAll();
     return QString();
 }
 
@@ -44,6 +66,9 @@ QStringList NativeSettingsStore::storedKeys(const QString &section) const
 
 SaveResult NativeSettingsStore::write()
 {
+    if (!m_settings->isWritable()) {
+        return refused();
+    }
     stageStaleRemovals();
     const SettingsChanges &staged = changes();
     for (auto it = staged.cbegin(); it != staged.cend(); ++it) {
@@ -55,8 +80,8 @@ SaveResult NativeSettingsStore::write()
     }
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
-        return {
-            false, QStringLiteral("The settings store refused the change."), QString(), QString()};
+        return refused();
     }
+    m_seen = readAll();
     return {};
 }

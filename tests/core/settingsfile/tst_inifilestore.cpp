@@ -182,7 +182,11 @@ void tst_IniFileStore::valuesReadBackAsWrittenThroughQSettingsToo()
     QSettings(own, QSettings::IniFormat).setValue(u"countdown/t1"_s, value);
     const auto line = [](const QByteArray &file) {
         const qsizetype at = file.indexOf("\nt1=");
-        return file.mid(at + 1, file.indexOf('\n', at + 1) - at - 1);
+        QByteArray text = file.mid(at + 1, file.indexOf('\n', at + 1) - at - 1);
+        if (text.endsWith('\r')) { // QSettings ends its lines with CR LF on Windows
+            text.chop(1);
+        }
+        return text;
     };
     QCOMPARE(line(readAll(path())), line(readAll(own)));
 }
@@ -253,6 +257,9 @@ void tst_IniFileStore::saveWritesThroughALinkInTheTargetsFolder()
 {
     // Settings kept in a folder of dotfiles and linked from where the program looks, a folder
     // that may be read-only: nothing is written there.
+#ifndef Q_OS_UNIX
+    QSKIP("QFile::link makes a shortcut on Windows, which is no link to write through");
+#endif
     const QString dotfiles = m_dir->filePath(u"dotfiles"_s);
     const QString cfg = m_dir->filePath(u"cfg"_s);
     QVERIFY(QDir().mkpath(dotfiles) && QDir().mkpath(cfg));

@@ -441,10 +441,12 @@ void tst_frmMain::unusablePictureKeepsTheBuiltInOne_data()
     QTest::newRow("empty path") << QString();
     QTest::newRow("missing file") << h.dir.filePath(u"missing.jpg"_s);
     QTest::newRow("folder") << h.dir.path();
+#ifdef Q_OS_UNIX
     QTest::newRow("device") << u"/dev/zero"_s;
     const QString fifo = h.dir.filePath(u"pipe.jpg"_s);
     QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
     QTest::newRow("named pipe") << fifo;
+#endif
     QTest::newRow("damaged JPEG") << writeFile(u"bad.jpg"_s, "\xff\xd8\xff\xe0\x00\x10JFIF\x00?");
     QTest::newRow("wider than 12000") << writeFile(u"wide.bmp"_s, rleBitmap(12001, 10));
     QTest::newRow("over 8.3 megapixels") << writeFile(u"many.bmp"_s, rleBitmap(4000, 2076));

@@ -725,10 +725,9 @@ private slots:
         QSignalSpy finished(&dialog, &frmConfig::dialogFinished);
         dialog.show();
         addEvent(dialog, QStringLiteral("Trip"), QStringLiteral("2004-01-19 01:15"));
-        QFile::setPermissions(h->dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(h->file, QFile::ReadOwner);
         click(dialog, "cmdOk");
-        QFile::setPermissions(
-            h->dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(h->file, QFile::ReadOwner | QFile::WriteOwner);
 
         QCOMPARE(h->messages.shown.size(), 1);
         QVERIFY(h->messages.shown.first().text.startsWith(
@@ -754,7 +753,9 @@ private slots:
         damaged.close();
         const QByteArray original = [&] {
             damaged.open(QIODevice::ReadOnly);
-            return damaged.readAll();
+            QByteArray bytes = damaged.readAll();
+            damaged.close(); // Windows replaces no file that is held open
+            return bytes;
         }();
         IniFileStore settings(h->file);
         LoadSettings(h->events, settings);
@@ -859,7 +860,9 @@ private slots:
     {
         QTest::addColumn<bool>("readOnlyFolder");
         QTest::addColumn<QString>("reason");
+#ifdef Q_OS_UNIX // a Windows folder's read-only mark does not stop writes in it
         QTest::newRow("read-only autostart folder") << true << QStringLiteral("is read-only");
+#endif
         QTest::newRow("a file in place of the folder")
             << false << QStringLiteral("cannot be created");
     }
@@ -986,6 +989,9 @@ private slots:
 
     void fileDialogStartsInPicturesThenOffersLastChoiceWithinOneVisit()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("Windows' own folders do not follow HOME");
+#endif
         // A home of the test's own, without the desktop's folder settings.
         const QByteArray home = qgetenv("HOME");
         const QByteArray config = qgetenv("XDG_CONFIG_HOME");
