@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
@@ -44,6 +46,14 @@ inline bool writeKeepingTime(const QString &path, const QByteArray &bytes)
     }
     const timespec times[2] = {before.st_atim, before.st_mtim};
     return ::utimensat(AT_FDCWD, name.constData(), times, 0) == 0;
+}
+#else
+inline bool writeKeepingTime(const QString &path, const QByteArray &bytes)
+{
+    const QDateTime before = QFileInfo(path).lastModified();
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) && f.resize(0) && f.write(bytes) == bytes.size()
+        && f.setFileTime(before, QFileDevice::FileModificationTime);
 }
 #endif
 

@@ -120,6 +120,8 @@ QString notAFile(const QString &path)
             return QStringLiteral("It is a device, not a file");
         }
     }
+#else
+    Q_UNUSED(path);
 #endif
     return SystemReason(EISDIR);
 }
