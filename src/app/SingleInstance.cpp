@@ -29,7 +29,7 @@ constexpr qsizetype MaxToken = 160;
 // A request is one short line; anything longer is not one of ours.
 constexpr qint64 MaxRequest = 256;
 // How long a start waits for the program that holds the claim to answer, all tries together.
-constexpr int ClaimMs = 2000;
+constexpr int ClaimMs = 5000;
 // How long a client may take to send its line.
 constexpr int RequestMs = 3000;
 

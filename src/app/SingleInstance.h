@@ -23,7 +23,7 @@ public:
     enum class Outcome {
         Running, // this is the one running program; handOver arrives here from now on
         HandedOver, // another one runs and took the options; this one should end
-        // Another one holds the claim but has not answered within about two seconds (stopped,
+        // Another one holds the claim but has not answered within about five seconds (stopped,
         // hung): this one should end too, saying so, rather than be a second writer.
         NotAnswering,
         Alone, // no claim can be made there (no lock file); this one runs without it
