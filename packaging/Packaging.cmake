@@ -106,7 +106,9 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     # So that a system without a desktop and its fonts still shows every text whole: DejaVu
     # Sans stands in for Verdana, Liberation Sans for Tahoma. Qt's Wayland platform lets the
-    # program run natively in a Wayland session rather than through XWayland.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-liberation2, qt6-wayland")
+    # program run natively in a Wayland session rather than through XWayland. Qt's translations
+    # put the file dialog and the message boxes' buttons in the user's language too.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+        "fonts-dejavu-core, fonts-liberation2, qt6-wayland, qt6-translations-l10n")
 endif()
 include(CPack)

@@ -13,6 +13,9 @@ packages=(
     fonts-dejavu-core fonts-liberation2 tzdata
     # Qt's Wayland platform, so that the program runs natively in a Wayland session.
     qt6-wayland
+    # The translations: lupdate and lrelease with their CMake functions, and Qt's own texts
+    # (the file dialog, the message boxes' buttons) in the user's language.
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(clang libclang-rt-14-dev clang-format clang-tidy valgrind)

@@ -78,18 +78,21 @@ bool waylandPlatformInstalled()
     });
 }
 
-QString shown(const char *variable)
+QString shown(const Translations &translations, const char *variable)
 {
     return qEnvironmentVariableIsSet(variable)
         ? QStringLiteral("%1=\"%2\"").arg(QLatin1String(variable), qEnvironmentVariable(variable))
-        : QStringLiteral("%1 not set").arg(QLatin1String(variable));
+        //: %1 is an environment variable's name, such as DISPLAY.
+        : translations.text("DisplayCheck", QT_TRANSLATE_NOOP("DisplayCheck", "%1 not set"))
+              .arg(QLatin1String(variable));
 }
 
 #endif
 
 } // namespace
 
-QString MissingDisplay(const QString &platform, const QString &display)
+QString MissingDisplay(
+    const QString &platform, const QString &display, const Translations &translations)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const QString chosen = platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : platform;
@@ -111,32 +114,43 @@ QString MissingDisplay(const QString &platform, const QString &display)
         || (waylandUp && waylandPlatformInstalled())) {
         return {};
     }
-    const QString x11Where
-        = display.isEmpty() ? shown("DISPLAY") : QStringLiteral("-display \"%1\"").arg(display);
+    const QString x11Where = display.isEmpty() ? shown(translations, "DISPLAY")
+                                               : QStringLiteral("-display \"%1\"").arg(display);
+    const QString waylandWhere = shown(translations, "WAYLAND_DISPLAY");
+    // "quorvane" in these lines is the command's name, which stays as it is.
+    const auto text
+        = [&translations](const char *source) { return translations.text("DisplayCheck", source); };
     if (waylandUp) {
         // A Wayland session that Qt cannot join here.
-        const QString noX11 = tryX11
-            ? QStringLiteral(", and no X11 display can be reached (%1)").arg(x11Where)
-            : QString();
-        return QStringLiteral("quorvane: cannot open a window: the Wayland display (%1) needs "
-                              "Qt's Wayland platform plugin, which is not installed%2")
-            .arg(shown("WAYLAND_DISPLAY"), noX11);
+        return tryX11
+            ? text(QT_TRANSLATE_NOOP("DisplayCheck",
+                       "quorvane: cannot open a window: the Wayland display (%1) needs Qt's "
+                       "Wayland platform plugin, which is not installed, and no X11 "
+                       "display can be reached (%2)"))
+                  .arg(waylandWhere, x11Where)
+            : text(QT_TRANSLATE_NOOP("DisplayCheck",
+                       "quorvane: cannot open a window: the Wayland display (%1) needs Qt's "
+                       "Wayland platform plugin, which is not installed"))
+                  .arg(waylandWhere);
     }
-    QStringList where;
+    if (tryX11 && tryWayland) {
+        return text(QT_TRANSLATE_NOOP("DisplayCheck",
+                        "quorvane: cannot open a window: no X11 or Wayland display can be "
+                        "reached (%1, %2)"))
+            .arg(x11Where, waylandWhere);
+    }
     if (tryX11) {
-        where.append(x11Where);
+        return text(QT_TRANSLATE_NOOP("DisplayCheck",
+                        "quorvane: cannot open a window: no X11 display can be reached (%1)"))
+            .arg(x11Where);
     }
-    if (tryWayland) {
-        where.append(shown("WAYLAND_DISPLAY"));
-    }
-    const QString kinds = tryX11 && tryWayland ? QStringLiteral("no X11 or Wayland display")
-        : tryX11                               ? QStringLiteral("no X11 display")
-                                               : QStringLiteral("no Wayland display");
-    return QStringLiteral("quorvane: cannot open a window: %1 can be reached (%2)")
-        .arg(kinds, where.join(QStringLiteral(", ")));
+    return text(QT_TRANSLATE_NOOP("DisplayCheck",
+                    "quorvane: cannot open a window: no Wayland display can be reached (%1)"))
+        .arg(waylandWhere);
 #else
     Q_UNUSED(platform)
     Q_UNUSED(display)
+    Q_UNUSED(translations)
     return {};
 #endif
 }

@@ -26,6 +26,7 @@ struct Guard
 {
     QString platform;
     QString display;
+    const Translations *translations = nullptr;
     QtMessageHandler previous = nullptr;
     // The toolkit may start threads of its own while it connects.
     std::mutex lock;
@@ -66,7 +67,7 @@ void handle(QtMsgType type, const QMessageLogContext &context, const QString &te
             QByteArray(context.function), QByteArray(context.category), text});
         return;
     }
-    QString line = MissingDisplay(guard.platform, guard.display);
+    QString line = MissingDisplay(guard.platform, guard.display, *guard.translations);
     if (line.isEmpty()) {
         // Another cause (a platform that does not exist, say): Qt's own words, with the
         // warnings that led up to them, on one line.
@@ -77,8 +78,11 @@ void handle(QtMsgType type, const QMessageLogContext &context, const QString &te
             }
         }
         said.append(text);
-        line = QStringLiteral("quorvane: cannot open a window: ")
-            + said.join(QStringLiteral("; ")).simplified();
+        //: %1 is what Qt said, in its own words; "quorvane" is the command's name.
+        line = guard.translations
+                   ->text("DisplayGuard",
+                       QT_TRANSLATE_NOOP("DisplayGuard", "quorvane: cannot open a window: %1"))
+                   .arg(said.join(QStringLiteral("; ")).simplified());
     }
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
@@ -88,12 +92,14 @@ void handle(QtMsgType type, const QMessageLogContext &context, const QString &te
 
 } // namespace
 
-DisplayGuard::DisplayGuard(const QString &platform, const QString &display)
+DisplayGuard::DisplayGuard(
+    const QString &platform, const QString &display, const Translations &translations)
 {
     Guard &guard = theGuard();
     const std::lock_guard<std::mutex> locked(guard.lock);
     guard.platform = platform;
     guard.display = display;
+    guard.translations = &translations;
     guard.previous = qInstallMessageHandler(handle);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Translations.h"
+
 #include <QString>
 
 // Stands while the toolkit connects to its display, which it does inside QApplication's
@@ -13,8 +15,9 @@
 class DisplayGuard final
 {
 public:
-    // platform and display are Qt's -platform and -display options, empty when not given.
-    DisplayGuard(const QString &platform, const QString &display);
+    // platform and display are Qt's -platform and -display options, empty when not given; the
+    // line is said in the language of translations, which must outlive the guard.
+    DisplayGuard(const QString &platform, const QString &display, const Translations &translations);
     ~DisplayGuard();
     DisplayGuard(const DisplayGuard &) = delete;
     DisplayGuard &operator=(const DisplayGuard &) = delete;

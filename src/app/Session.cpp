@@ -56,7 +56,9 @@ void Session::start(const StartOptions &options)
     // the settings file that could not be read is left as it is.
     const QString unreadable = m_host.settings.readError();
     if (!unreadable.isEmpty()) {
-        m_host.messages.show(QStringLiteral("The settings could not be read.\r\n\r\n") + unreadable,
+        m_host.messages.show(
+            QCoreApplication::translate("Session", "The settings could not be read.")
+                + QStringLiteral("\r\n\r\n") + unreadable,
             MessageBox::Exclamation);
     }
     if (options.openSettings) {

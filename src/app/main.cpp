@@ -1,8 +1,9 @@
 #include "app/DisplayGuard.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
-#include "app/TestReport.h"
 #include "app/StartCommandLine.h"
+#include "app/TestReport.h"
+#include "app/Translations.h"
 #include "core/commandline/CommandLine.h"
 #include "core/host/SystemClock.h"
 #include "core/login/DefaultLoginStartup.h"
@@ -15,19 +16,28 @@
 
 int main(int argc, char *argv[])
 {
+    // The desktop's language, for everything said from here on.
+    Translations translations;
     // Answered before QApplication exists: it needs a display, and aborts without one.
-    const CommandLine command
-        = ParseCommandLine(StartArguments(argc, argv), QStringLiteral(QUORVANE_VERSION));
+    const QStringList arguments = StartArguments(argc, argv);
+    const QString version = QStringLiteral(QUORVANE_VERSION);
+    CommandLine command = ParseCommandLine(arguments, version);
     if (command.exitCode) {
+        // Said again in the user's language, Qt's own words (the parser's) included: they are
+        // looked up through an application object, and one without a display will do.
+        const QCoreApplication terminal(argc, argv);
+        translations.install();
+        command = ParseCommandLine(arguments, version);
         PrintText(stdout, command.out);
         PrintText(stderr, command.err);
         return *command.exitCode;
     }
     // Where no display can be reached, or the toolkit fails to start for another cause (such as
     // -platform bogus), one line and status 1 instead of the toolkit's abort.
-    DisplayGuard displayGuard(command.platform, command.display);
+    DisplayGuard displayGuard(command.platform, command.display, translations);
     QApplication app(argc, argv);
     displayGuard.release();
+    translations.install();
     QApplication::setOrganizationName(OrganizationName());
     QApplication::setApplicationName(ApplicationName());
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
@@ -48,10 +58,17 @@ int main(int argc, char *argv[])
     QtMessageBox messages;
     if (claimed == SingleInstance::Outcome::NotAnswering) {
         // Two programs must never change one settings file: this one ends, saying why.
-        const QString text = QStringLiteral("Another Quorvane is running but not answering, so "
-                                            "this one ends.\r\n\r\nWait until it answers, or "
-                                            "end it, and start Quorvane again.");
-        std::fputs("quorvane: another Quorvane is running but not answering\n", stderr);
+        const QString text = QCoreApplication::translate("main",
+                                 "Another Quorvane is running but not answering, so this one "
+                                 "ends.")
+            + QStringLiteral("\r\n\r\n")
+            + QCoreApplication::translate(
+                "main", "Wait until it answers, or end it, and start Quorvane again.");
+        //: On a terminal; "quorvane" is the command's name.
+        PrintText(stderr,
+            QCoreApplication::translate(
+                "main", "quorvane: another Quorvane is running but not answering")
+                + QLatin1Char('\n'));
         messages.show(text, MessageBox::Stop);
         return 1;
     }

@@ -4,6 +4,7 @@
 #include "core/events/ShownText.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -26,8 +27,10 @@ CommandLine usageError(const QString &what)
 {
     CommandLine result;
     result.exitCode = 2;
-    result.err = Program + QStringLiteral(": ") + what + QStringLiteral("; '") + Program
-        + QStringLiteral(" --help' lists the options\n");
+    //: A mistake on the command line, on a terminal: %1 is the program's name, %2 the mistake.
+    result.err = QCoreApplication::translate("CommandLine", "%1: %2; '%1 --help' lists the options")
+                     .arg(Program, what)
+        + QLatin1Char('\n');
     return result;
 }
 
@@ -56,21 +59,23 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &versio
     QCommandLineParser parser;
     // Qt's own options are written with one dash (-platform xcb) and must read as words.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Shows how much time is left until the event chosen in its settings."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Shows how much time is left until the event chosen in its settings."));
     const QCommandLineOption settings(QStringLiteral("settings"),
-        QStringLiteral("Open the settings dialog instead of the countdown."));
+        QCoreApplication::translate(
+            "CommandLine", "Open the settings dialog instead of the countdown."));
     const QCommandLineOption keepOpen(QStringLiteral("keep-open"),
-        QStringLiteral("Open the countdown with Auto-Close cleared, so that it stays open."));
+        QCoreApplication::translate(
+            "CommandLine", "Open the countdown with Auto-Close cleared, so that it stays open."));
     parser.addOption(settings);
     parser.addOption(keepOpen);
     // Not Qt's own help option: it adds --help-all, which lists Qt's options only once an
     // application object exists.
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-        QStringLiteral("Print the options and exit."));
+        QCoreApplication::translate("CommandLine", "Print the options and exit."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-        QStringLiteral("Print the version and exit."));
+        QCoreApplication::translate("CommandLine", "Print the version and exit."));
     parser.addOption(help);
     parser.addOption(versionOption);
     for (const char *name : QtValueOptions) {
@@ -87,7 +92,7 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &versio
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
-            return usageError(QStringLiteral("unknown option '%1'")
+            return usageError(QCoreApplication::translate("CommandLine", "unknown option '%1'")
                                   .arg(echoed(typedOption(arguments, unknown.first()))));
         }
         QString error = parser.errorText();
@@ -106,9 +111,11 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &versio
         // The usage line names the program as installed, however it was started; without an
         // application object Qt would name none.
         const QString text = parser.helpText();
-        result.out = QStringLiteral("Usage: ") + Program + QStringLiteral(" [options]")
-            + text.mid(text.indexOf(QLatin1Char('\n')))
-            + QStringLiteral("\nQt's own options, such as -platform <name>, work as well.\n");
+        result.out = QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(Program)
+            + text.mid(text.indexOf(QLatin1Char('\n'))) + QLatin1Char('\n')
+            + QCoreApplication::translate(
+                "CommandLine", "Qt's own options, such as -platform <name>, work as well.")
+            + QLatin1Char('\n');
         return result;
     }
     if (parser.isSet(versionOption)) {
@@ -118,7 +125,8 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &versio
     }
     const QStringList stray = parser.positionalArguments();
     if (!stray.isEmpty()) {
-        return usageError(QStringLiteral("unexpected argument '%1'").arg(echoed(stray.first())));
+        return usageError(QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                              .arg(echoed(stray.first())));
     }
     result.options.openSettings = parser.isSet(settings);
     result.options.keepOpen = parser.isSet(keepOpen);

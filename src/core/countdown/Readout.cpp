@@ -1,5 +1,7 @@
 #include "core/countdown/Readout.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 #include <utility>
 
@@ -31,15 +33,24 @@ qint64 unitIndex(Unit unit, const WallClockTime &t)
 
 QString UnitSuffix(Unit unit)
 {
+    // The figure comes first, in plain digits; the leading space separates it from the word.
     switch (unit) {
     case Unit::Days:
-        return QStringLiteral(" Days");
+        //: After the days left, as in "12 Days". Keep the leading space; the whole line, figure
+        //: included, fits 345 pixels at 21.75 pt.
+        return QCoreApplication::translate("Readout", " Days");
     case Unit::Hours:
-        return QStringLiteral(" Hrs.");
+        //: After the hours left, as in "290 Hrs.". Keep the leading space; short, as it follows
+        //: up to ten digits on a line of 345 pixels at 21.75 pt.
+        return QCoreApplication::translate("Readout", " Hrs.");
     case Unit::Minutes:
-        return QStringLiteral(" Min.");
+        //: After the minutes left. Keep the leading space; short, as it follows up to ten digits
+        //: on a line of 345 pixels at 21.75 pt.
+        return QCoreApplication::translate("Readout", " Min.");
     case Unit::Seconds:
-        return QStringLiteral(" Sec.");
+        //: After the seconds left. Keep the leading space; short, as it follows up to ten digits
+        //: on a line of 345 pixels at 21.75 pt.
+        return QCoreApplication::translate("Readout", " Sec.");
     }
     Q_UNREACHABLE();
     return QString();

@@ -2,6 +2,7 @@
 
 #include "core/files/SystemReason.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -80,27 +81,37 @@ int failedCallError()
 #endif
 }
 
-// Why nothing may be written to the file or folder at path, which the reason calls the kind
-// shown: it is marked read-only, or its marks cannot be read. Nothing when it may be written,
-// or is not there.
-QString refusedByMarks(const QString &kind, const QString &shown, const QString &path)
+enum class Kind { File, Folder };
+
+// Why nothing may be written to the file or folder at path, which the reason names as shown:
+// it is marked read-only, or its marks cannot be read. Nothing when it may be written, or is
+// not there.
+QString refusedByMarks(Kind kind, const QString &shown, const QString &path)
 {
 #ifdef Q_OS_UNIX
     struct stat info
     { };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        return errno == ENOENT ? QString()
-                               : QStringLiteral("The %1 %2 cannot be used: %3")
-                                     .arg(kind, shown, SystemReason(errno));
+        if (errno == ENOENT) {
+            return QString();
+        }
+        return (kind == Kind::Folder
+                ? QCoreApplication::translate("SafeFile", "The folder %1 cannot be used: %2")
+                : QCoreApplication::translate("SafeFile", "The file %1 cannot be used: %2"))
+            .arg(shown, SystemReason(errno));
     }
     const bool readOnly = (info.st_mode & S_IWUSR) == 0;
 #else
     const QFileInfo info(path);
     const bool readOnly = info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
 #endif
-    return readOnly
-        ? QStringLiteral("The %1 %2 is read-only: %3").arg(kind, shown, permissionDenied())
-        : QString();
+    if (!readOnly) {
+        return QString();
+    }
+    return (kind == Kind::Folder
+            ? QCoreApplication::translate("SafeFile", "The folder %1 is read-only: %2")
+            : QCoreApplication::translate("SafeFile", "The file %1 is read-only: %2"))
+        .arg(shown, permissionDenied());
 }
 
 // Why something at path is neither read nor replaced: what it is instead of a regular file.
@@ -111,13 +122,13 @@ QString notAFile(const QString &path)
     { };
     if (::stat(QFile::encodeName(path).constData(), &info) == 0) {
         if (S_ISFIFO(info.st_mode)) {
-            return QStringLiteral("It is a named pipe, not a file");
+            return QCoreApplication::translate("SafeFile", "It is a named pipe, not a file");
         }
         if (S_ISSOCK(info.st_mode)) {
-            return QStringLiteral("It is a socket, not a file");
+            return QCoreApplication::translate("SafeFile", "It is a socket, not a file");
         }
         if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
-            return QStringLiteral("It is a device, not a file");
+            return QCoreApplication::translate("SafeFile", "It is a device, not a file");
         }
     }
 #else
@@ -248,8 +259,8 @@ FileReading SafeRead(const QString &path, qint64 maxBytes)
     const auto failed = [](const QString &reason) {
         return FileReading {true, std::nullopt, reason};
     };
-    const QString tooLarge
-        = QStringLiteral("It is larger than %1").arg(QLocale::c().formattedDataSize(maxBytes, 0));
+    const QString tooLarge = QCoreApplication::translate("SafeFile", "It is larger than %1")
+                                 .arg(QLocale::c().formattedDataSize(maxBytes, 0));
     QFile file;
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(path);
@@ -322,23 +333,25 @@ QString PrepareSafeReplace(const QString &path, const QString &mustExist)
     const QString folder = QFileInfo(path).absolutePath();
     if (!mustExist.isEmpty() && path.startsWith(mustExist + QLatin1Char('/'))
         && !QFileInfo(mustExist).isDir()) {
-        return QStringLiteral("The folder %1 cannot be used: %2")
+        return QCoreApplication::translate("SafeFile", "The folder %1 cannot be used: %2")
             .arg(mustExist, SystemReason(ENOENT));
     }
     if (const QString error = makeFolders(folder); !error.isEmpty()) {
-        return QStringLiteral("The folder %1 cannot be created: %2").arg(folder, error);
+        return QCoreApplication::translate("SafeFile", "The folder %1 cannot be created: %2")
+            .arg(folder, error);
     }
     const Target target = targetOf(path);
     if (!target.refused.isEmpty()) {
-        return QStringLiteral("The file %1 cannot be replaced: %2").arg(path, target.refused);
+        return QCoreApplication::translate("SafeFile", "The file %1 cannot be replaced: %2")
+            .arg(path, target.refused);
     }
     // The new file is written beside the target, so that is the folder that must be writable.
     const QString targetFolder = QFileInfo(target.file).absolutePath();
-    if (QString refused = refusedByMarks(QStringLiteral("folder"), targetFolder, targetFolder);
+    if (QString refused = refusedByMarks(Kind::Folder, targetFolder, targetFolder);
         !refused.isEmpty()) {
         return refused;
     }
-    return refusedByMarks(QStringLiteral("file"), path, target.file);
+    return refusedByMarks(Kind::File, path, target.file);
 }
 
 QString SafeReplace(
@@ -352,7 +365,8 @@ QString SafeReplace(
     removeAbandonedStagingFiles(folder, old.fileName());
 
     const auto failed = [&](const QString &reason) {
-        return QStringLiteral("The file %1 could not be replaced: %2").arg(path, reason);
+        return QCoreApplication::translate("SafeFile", "The file %1 could not be replaced: %2")
+            .arg(path, reason);
     };
     QFile staging;
     if (!openStaging(staging, folder, old.fileName())) {
@@ -386,8 +400,9 @@ QString SafeReplace(
 
     QString notFlushed;
     if (const QString error = flushFolder(folder); !error.isEmpty()) {
-        notFlushed = QStringLiteral("The file %1 was replaced, but the system could not confirm "
-                                    "that the folder %2 reached the disk: %3")
+        notFlushed = QCoreApplication::translate("SafeFile",
+            "The file %1 was replaced, but the system could not confirm that the folder %2 "
+            "reached the disk: %3")
                          .arg(path, folder, error);
     }
     if (unflushed) {
@@ -407,7 +422,8 @@ QString SafeRemove(const QString &path)
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
         return errno == ENOENT || errno == ENOTDIR
             ? QString()
-            : QStringLiteral("The file %1 cannot be removed: %2").arg(path, SystemReason(errno));
+            : QCoreApplication::translate("SafeFile", "The file %1 cannot be removed: %2")
+                  .arg(path, SystemReason(errno));
     }
 #else
     if (!info.exists() && !info.isSymLink()) {
@@ -415,23 +431,23 @@ QString SafeRemove(const QString &path)
     }
 #endif
     const QString folder = info.absolutePath();
-    if (QString refused = refusedByMarks(QStringLiteral("folder"), folder, folder);
-        !refused.isEmpty()) {
+    if (QString refused = refusedByMarks(Kind::Folder, folder, folder); !refused.isEmpty()) {
         return refused;
     }
     // A file marked read-only stays, as it would if it were to be replaced; a link is not marked.
-    if (QString refused
-        = info.isSymLink() ? QString() : refusedByMarks(QStringLiteral("file"), path, path);
+    if (QString refused = info.isSymLink() ? QString() : refusedByMarks(Kind::File, path, path);
         !refused.isEmpty()) {
         return refused;
     }
     QFile file(path);
     if (!file.remove()) {
-        return QStringLiteral("The file %1 cannot be removed: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("SafeFile", "The file %1 cannot be removed: %2")
+            .arg(path, file.errorString());
     }
     if (const QString error = flushFolder(folder); !error.isEmpty()) {
-        return QStringLiteral("The file %1 was removed, but the system could not confirm that "
-                              "the folder %2 reached the disk: %3")
+        return QCoreApplication::translate("SafeFile",
+            "The file %1 was removed, but the system could not confirm that the folder %2 "
+            "reached the disk: %3")
             .arg(path, folder, error);
     }
     return QString();

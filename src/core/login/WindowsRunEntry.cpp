@@ -2,6 +2,7 @@
 
 #include "core/files/SystemReason.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 
@@ -62,7 +63,8 @@ LoginStartup::Result WindowsRunEntry::setEnabled(bool enabled)
     if (run.status() != QSettings::NoError) {
         // QSettings keeps the registry's own reason to itself; what it tells is a refusal.
         return {false,
-            QStringLiteral("The registry key %1 cannot be written: %2")
+            QCoreApplication::translate(
+                "WindowsRunEntry", "The registry key %1 cannot be written: %2")
                 .arg(m_runKey, SystemReason(EACCES))};
     }
     // A mark of Task Manager's goes with the entry: switched on here, it is on there too.

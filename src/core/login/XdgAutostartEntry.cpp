@@ -3,6 +3,7 @@
 #include "core/files/SafeFile.h"
 #include "core/files/UserFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -175,7 +176,9 @@ LoginStartup::Result XdgAutostartEntry::setEnabled(bool enabled)
             enabled ? SafeReplace(m_file, wholeEntry(), UserHomeFolder()) : SafeRemove(m_file));
     }
     if (!entry.bytes) {
-        return {false, QStringLiteral("The file %1 cannot be read: %2").arg(m_file, entry.error)};
+        return {false,
+            QCoreApplication::translate("XdgAutostartEntry", "The file %1 cannot be read: %2")
+                .arg(m_file, entry.error)};
     }
     const QByteArray &text = *entry.bytes;
     // Taken away only as written, unchanged; otherwise the user's and the desktop's lines stay.

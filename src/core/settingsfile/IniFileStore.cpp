@@ -2,6 +2,7 @@
 
 #include "core/files/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +44,8 @@ QString IniFileStore::reload()
     m_file = IniText(m_seen.bytes.value_or(QByteArray()));
     m_readError = m_seen.bytes
         ? QString()
-        : QStringLiteral("The file %1 cannot be read: %2").arg(m_path, m_seen.error);
+        : QCoreApplication::translate("IniFileStore", "The file %1 cannot be read: %2")
+              .arg(m_path, m_seen.error);
     return m_readError;
 }
 
@@ -73,7 +75,8 @@ SaveResult IniFileStore::write()
     // The file as it is now: another instance may have saved since this one read it.
     const FileReading now = SafeRead(m_path, MaxFileSize);
     if (!now.bytes) {
-        return failed(QStringLiteral("The file %1 cannot be read, so it is left as it is: %2")
+        return failed(QCoreApplication::translate(
+            "IniFileStore", "The file %1 cannot be read, so it is left as it is: %2")
                           .arg(m_path, now.error));
     }
     if (*now.bytes != m_file.bytes()) { // as read before: the reading stands
@@ -91,7 +94,8 @@ SaveResult IniFileStore::write()
         if (const QString error
             = SafeReplace(result.keptCopy, m_file.bytes(), QString(), &result.unflushed);
             !error.isEmpty()) {
-            return failed(QStringLiteral("The damaged file %1 could not be kept as %2: %3")
+            return failed(QCoreApplication::translate(
+                "IniFileStore", "The damaged file %1 could not be kept as %2: %3")
                               .arg(m_path, result.keptCopy, error));
         }
     }

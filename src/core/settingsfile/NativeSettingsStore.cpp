@@ -1,5 +1,6 @@
 #include "core/settingsfile/NativeSettingsStore.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace {
@@ -11,7 +12,10 @@ QString path(const SettingsKey &key)
 
 SaveResult refused()
 {
-    return {false, QStringLiteral("The settings store refused the change."), QString(), QString()};
+    return {false,
+        QCoreApplication::translate(
+            "NativeSettingsStore", "The settings store refused the change."),
+        QString(), QString()};
 }
 
 } // namespace

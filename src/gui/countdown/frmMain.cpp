@@ -142,12 +142,14 @@ void frmMain::createControls()
     lblMin = readoutLabel("lblMin", 128);
     lblSec = readoutLabel("lblSec", 184);
 
+    //: The tagline under the readout, fits 385 pixels at 9.75 pt bold.
     lblMs = new OutlinedLabel(tr("Every second brings it closer."), this);
     lblMs->setObjectName(QStringLiteral("lblMs"));
     lblMs->setGeometry(0, 240, 385, 17);
     lblMs->setFont(verdana(9.75, QFont::Bold));
     lblMs->setAlignment(Qt::AlignCenter);
 
+    //: A check box left of the settings button: fits 320 pixels at 8 pt.
     chkClose = new QCheckBox(tr("Auto-Close (10 Sec)"), this);
     chkClose->setObjectName(QStringLiteral("chkClose"));
     chkClose->setGeometry(0, 272, 385, 25);
@@ -159,6 +161,7 @@ void frmMain::createControls()
     cmdConfig->setGeometry(352, 272, 33, 21);
     cmdConfig->setIcon(iconOf(pictures.settingsIcon));
     cmdConfig->setIconSize(QSize(16, 16));
+    //: The settings button's name, read out and shown as its tip.
     cmdConfig->setAccessibleName(tr("Settings"));
     cmdConfig->setToolTip(tr("Settings"));
     QPalette blue = cmdConfig->palette();

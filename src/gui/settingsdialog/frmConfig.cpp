@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -33,10 +34,12 @@ const QString CrLf = QStringLiteral("\r\n");
 
 QString invalidDateText()
 {
-    return QStringLiteral(
+    // The format and the examples are the same in every language: they are what is typed.
+    return QCoreApplication::translate("frmConfig",
                "The date you have entered is not valid. Please use the following syntax:")
-        + CrLf + QStringLiteral("YYYY-MM-DD HH:MIN") + CrLf + CrLf + QStringLiteral("Examples:")
-        + CrLf + QStringLiteral("2003-12-03 14:00") + CrLf + QStringLiteral("2004-01-19 01:15");
+        + CrLf + QStringLiteral("YYYY-MM-DD HH:MIN") + CrLf + CrLf
+        + QCoreApplication::translate("frmConfig", "Examples:") + CrLf
+        + QStringLiteral("2003-12-03 14:00") + CrLf + QStringLiteral("2004-01-19 01:15");
 }
 
 // What is wrong with a date text of the right shape that names no real moment; empty when it
@@ -46,23 +49,33 @@ QString impossibleDateReason(const QString &date)
     const auto number = [&date](qsizetype from, qsizetype count) {
         return QString::number(date.mid(from, count).toInt());
     };
-    static const char *const monthNames[] = {"January", "February", "March", "April", "May", "June",
-        "July", "August", "September", "October", "November", "December"};
+    static const char *const monthNames[]
+        = {QT_TRANSLATE_NOOP("frmConfig", "January"), QT_TRANSLATE_NOOP("frmConfig", "February"),
+            QT_TRANSLATE_NOOP("frmConfig", "March"), QT_TRANSLATE_NOOP("frmConfig", "April"),
+            QT_TRANSLATE_NOOP("frmConfig", "May"), QT_TRANSLATE_NOOP("frmConfig", "June"),
+            QT_TRANSLATE_NOOP("frmConfig", "July"), QT_TRANSLATE_NOOP("frmConfig", "August"),
+            QT_TRANSLATE_NOOP("frmConfig", "September"), QT_TRANSLATE_NOOP("frmConfig", "October"),
+            QT_TRANSLATE_NOOP("frmConfig", "November"), QT_TRANSLATE_NOOP("frmConfig", "December")};
     switch (FindDateTextFault(date)) {
     case DateTextFault::None:
     case DateTextFault::Shape:
         return QString();
     case DateTextFault::Year:
-        return QStringLiteral("There is no year 0.");
+        return QCoreApplication::translate("frmConfig", "There is no year 0.");
     case DateTextFault::Month:
-        return QStringLiteral("There is no month %1.").arg(number(5, 2));
+        return QCoreApplication::translate("frmConfig", "There is no month %1.").arg(number(5, 2));
     case DateTextFault::Day:
-        return QStringLiteral("%1 %2 has no day %3.")
-            .arg(QLatin1String(monthNames[date.mid(5, 2).toInt() - 1]), number(0, 4), number(8, 2));
+        //: %1 is a month's name, %2 the year, %3 the day: "February 2023 has no day 30."
+        return QCoreApplication::translate("frmConfig", "%1 %2 has no day %3.")
+            .arg(QCoreApplication::translate("frmConfig", monthNames[date.mid(5, 2).toInt() - 1]),
+                number(0, 4), number(8, 2));
     case DateTextFault::Hour:
-        return QStringLiteral("There is no hour %1. Hours run from 00 to 23.").arg(number(11, 2));
+        return QCoreApplication::translate(
+            "frmConfig", "There is no hour %1. Hours run from 00 to 23.")
+            .arg(number(11, 2));
     case DateTextFault::Minute:
-        return QStringLiteral("There is no minute %1. Minutes run from 00 to 59.")
+        return QCoreApplication::translate(
+            "frmConfig", "There is no minute %1. Minutes run from 00 to 59.")
             .arg(number(14, 2));
     }
     return QString();
@@ -73,14 +86,16 @@ QString impossibleDateReason(const QString &date)
 bool acceptTypedDate(MessageBox &messages, const QString &date)
 {
     if (!MatchesDateShape(date)) {
-        messages.show(invalidDateText(), MessageBox::Stop, QStringLiteral("Invalid syntax"));
+        messages.show(invalidDateText(), MessageBox::Stop,
+            QCoreApplication::translate("frmConfig", "Invalid syntax"));
         return false;
     }
     // The countdown could not show a date that does not exist: say what is wrong with it.
     const QString reason = impossibleDateReason(date);
     if (!reason.isEmpty()) {
-        messages.show(reason + CrLf + CrLf + QStringLiteral("Please enter a date that exists."),
-            MessageBox::Stop, QStringLiteral("Invalid date"));
+        messages.show(reason + CrLf + CrLf
+                + QCoreApplication::translate("frmConfig", "Please enter a date that exists."),
+            MessageBox::Stop, QCoreApplication::translate("frmConfig", "Invalid date"));
         return false;
     }
     return true;
@@ -91,21 +106,33 @@ QString repeatFor(bool yearly)
     return yearly ? YearlyRepeat() : QString();
 }
 
+// The answers to OK's question below, named in its text too.
+//: A button of the question when another program changed the settings file; short.
+const char *const KeepBoth = QT_TRANSLATE_NOOP("frmConfig", "Keep Both");
+//: A button of the question when another program changed the settings file; short.
+const char *const BackToDialog = QT_TRANSLATE_NOOP("frmConfig", "Back to the Dialog");
+
 // OK's question when another program changed the file during the visit: what each answer does,
 // and the events whose changes cannot be applied on top.
 QString onTopQuestion(const QString &file, const QList<EventList::Event> &conflicts)
 {
-    QString text = QStringLiteral("The settings file was changed by another program after "
-                                  "Quorvane read it:")
-        + CrLf + file + CrLf + CrLf
-        + QStringLiteral("Keep Both saves it as the other program left it, with the changes made "
-                         "in this dialog on top. Back to the Dialog saves nothing.");
+    QString text = QCoreApplication::translate("frmConfig",
+                       "The settings file was changed by another program after Quorvane read it:")
+        + CrLf + file + CrLf
+        + CrLf
+        //: %1 and %2 are the answers "Keep Both" and "Back to the Dialog", as translated.
+        + QCoreApplication::translate("frmConfig",
+            "%1 saves it as the other program left it, with the changes made in this dialog on "
+            "top. %2 saves nothing.")
+              .arg(QCoreApplication::translate("frmConfig", KeepBoth),
+                  QCoreApplication::translate("frmConfig", BackToDialog));
     if (conflicts.isEmpty()) {
         return text;
     }
     text += CrLf + CrLf
-        + QStringLiteral("The other program changed or removed these events too, so your changes "
-                         "to them are not saved:");
+        + QCoreApplication::translate("frmConfig",
+            "The other program changed or removed these events too, so your changes to them are "
+            "not saved:");
     constexpr qsizetype named = 10;
     constexpr qsizetype shown = 60;
     for (qsizetype i = 0; i < std::min(conflicts.size(), named); ++i) {
@@ -118,7 +145,10 @@ QString onTopQuestion(const QString &file, const QList<EventList::Event> &confli
         text += ShownText(OneLineText(event.date), shown);
     }
     if (conflicts.size() > named) {
-        text += CrLf + QStringLiteral("and %1 more").arg(conflicts.size() - named);
+        //: Below a list of ten events, the number of those left out.
+        text += CrLf
+            + QCoreApplication::translate(
+                "frmConfig", "and %n more", nullptr, int(conflicts.size() - named));
     }
     return text;
 }
@@ -215,15 +245,17 @@ frmConfig::frmConfig(EventList &events, SettingsStore &settings, MessageBox &mes
     , m_login(login)
     , m_pictures(pictures)
 {
-    m_dlgWallpaper.title = QStringLiteral("Select a Wallpaper (approx. 390x275)");
-    m_dlgWallpaper.filter
-        = QStringLiteral("Wallpaper ( *.jpeg; *.jpg; *.gif; *.bmp;)| *.jpeg; *.jpg; *.gif; *.bmp;");
+    m_dlgWallpaper.title = tr("Select a Wallpaper (approx. 390x275)");
+    // The name the file dialog shows, then the patterns it matches, which stay as they are.
+    //: The file dialog's kind of file; keep the patterns in the parentheses as they are.
+    m_dlgWallpaper.filter = tr("Wallpaper ( *.jpeg; *.jpg; *.gif; *.bmp;)")
+        + QStringLiteral("| *.jpeg; *.jpg; *.gif; *.bmp;");
     m_dlgWallpaper.flags = FileDialog::FileMustExist | FileDialog::HideReadOnly;
     // Not the folder the program happened to start in; once a file is chosen, that file.
     m_dlgWallpaper.initialFolder = picturesFolder();
 
     setObjectName(QStringLiteral("frmConfig"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setFixedSize(353, 351);
     setFont(dialogFont());
     createControls();
@@ -249,26 +281,28 @@ void frmConfig::createControls()
     QFont bold = font();
     bold.setBold(true);
 
-    m_fraMsg[0] = place(
-        new QGroupBox(QStringLiteral("Wallpaper"), this), QStringLiteral("fraMsg0"), 8, 8, 337, 73);
-    m_optWallpaperDefault = place(new OptionButton(QStringLiteral("Default"), m_fraMsg[0]),
+    m_fraMsg[0]
+        = place(new QGroupBox(tr("Wallpaper"), this), QStringLiteral("fraMsg0"), 8, 8, 337, 73);
+    //: An option button, fits 115 pixels at 8 pt.
+    m_optWallpaperDefault = place(new OptionButton(tr("Default"), m_fraMsg[0]),
         QStringLiteral("optWallpaperDefault"), 8, 16, 137, 25);
     m_optWallpaperCustom
-        = place(new OptionButton(QStringLiteral("Custom (Click to change)"), m_fraMsg[0]),
+        //: An option button, fits 135 pixels at 8 pt.
+        = place(new OptionButton(tr("Custom (Click to change)"), m_fraMsg[0]),
             QStringLiteral("optWallpaperCustom"), 168, 16, 153, 25);
     m_txtWallpaper = place(new QLineEdit(DefaultWallpaperMarker(), m_fraMsg[0]),
         QStringLiteral("txtWallpaper"), 8, 40, 321, 19);
     m_txtWallpaper->setReadOnly(true);
-    m_txtWallpaper->setAccessibleName(QStringLiteral("Wallpaper"));
+    m_txtWallpaper->setAccessibleName(tr("Wallpaper"));
     QPalette locked = m_txtWallpaper->palette();
     locked.setColor(QPalette::Base, locked.color(QPalette::Button));
     m_txtWallpaper->setPalette(locked);
 
-    m_fraMsg[1] = place(
-        new QGroupBox(QStringLiteral("Events"), this), QStringLiteral("fraMsg1"), 8, 88, 337, 201);
+    m_fraMsg[1]
+        = place(new QGroupBox(tr("Events"), this), QStringLiteral("fraMsg1"), 8, 88, 337, 201);
     m_cboEvents = place(new QComboBox(m_fraMsg[1]), QStringLiteral("cboEvents"), 8, 16, 321, 21);
     m_cboEvents->setEditable(false);
-    m_cboEvents->setAccessibleName(QStringLiteral("Events"));
+    m_cboEvents->setAccessibleName(tr("Events"));
     m_lblDate = place(new QLabel(m_fraMsg[1]), QStringLiteral("lblDate"), 120, 40, 209, 17);
     m_lblDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -277,18 +311,23 @@ void frmConfig::createControls()
     m_Label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_Label1->setLineWidth(1);
 
-    m_lblMsg[1] = place(new QLabel(QStringLiteral("Add an Event"), m_fraMsg[1]),
-        QStringLiteral("lblMsg1"), 8, 64, 74, 13);
+    //: A bold heading left of a rule that starts 72 pixels on: fits 70 pixels at 8 pt bold.
+    m_lblMsg[1] = place(
+        new QLabel(tr("Add an Event"), m_fraMsg[1]), QStringLiteral("lblMsg1"), 8, 64, 74, 13);
     m_lblMsg[1]->setFont(bold);
     m_lblMsg[1]->adjustSize();
-    m_lblMsg[2] = place(new QLabel(QStringLiteral("Descripton:"), m_fraMsg[1]),
-        QStringLiteral("lblMsg2"), 8, 88, 97, 17);
+    //: Above the description's box; fits 97 pixels at 8 pt.
+    m_lblMsg[2] = place(
+        new QLabel(tr("Descripton:"), m_fraMsg[1]), QStringLiteral("lblMsg2"), 8, 88, 97, 17);
     m_txtDescription
         = place(new QLineEdit(m_fraMsg[1]), QStringLiteral("txtDescription"), 8, 104, 321, 19);
     m_lblMsg[2]->setBuddy(m_txtDescription);
-    m_lblMsg[0] = place(new QLabel(QStringLiteral("Date/Time (YYYY-MM-DD HH:MIN):"), m_fraMsg[1]),
+    //: Keep YYYY-MM-DD HH:MIN as it is: it is the format typed in every language. Fits 217
+    //: pixels at 8 pt.
+    m_lblMsg[0] = place(new QLabel(tr("Date/Time (YYYY-MM-DD HH:MIN):"), m_fraMsg[1]),
         QStringLiteral("lblMsg0"), 8, 128, 217, 17);
-    const QString yearlyCaption = QStringLiteral("Every year");
+    //: A check box beside the date's caption; fits 70 pixels at 8 pt. Named in a message too.
+    const QString yearlyCaption = tr("Every year");
     m_chkYearly = place(
         new QCheckBox(yearlyCaption, m_fraMsg[1]), QStringLiteral("chkYearly"), 240, 128, 89, 17);
     m_chkYearly->setAccessibleName(yearlyCaption);
@@ -297,27 +336,35 @@ void frmConfig::createControls()
 
     // The list buttons belong to the window but lie over the Events frame's lower part.
     m_cmdAdd = place(
-        new QPushButton(QStringLiteral("Add"), this), QStringLiteral("cmdAdd"), 16, 256, 69, 25);
+        //: A button, fits 60 pixels at 8 pt.
+        new QPushButton(tr("Add"), this), QStringLiteral("cmdAdd"), 16, 256, 69, 25);
     m_cmdAdd->setDefault(true);
-    m_cmdChange = place(new QPushButton(QStringLiteral("Change"), this),
-        QStringLiteral("cmdChange"), 92, 256, 69, 25);
-    m_cmdChange->setAccessibleName(QStringLiteral("Change"));
-    m_cmdRemove = place(new QPushButton(QStringLiteral("Remove Selected"), this),
-        QStringLiteral("cmdRemove"), 168, 256, 169, 25);
+    //: A button, fits 60 pixels at 8 pt. Named in a message too.
+    const QString changeCaption = tr("Change");
+    m_cmdChange
+        = place(new QPushButton(changeCaption, this), QStringLiteral("cmdChange"), 92, 256, 69, 25);
+    m_cmdChange->setAccessibleName(changeCaption);
+    //: A button, fits 160 pixels at 8 pt.
+    m_cmdRemove = place(new QPushButton(tr("Remove Selected"), this), QStringLiteral("cmdRemove"),
+        168, 256, 169, 25);
 
     // A row of its own below the Events frame; the row of OK and Cancel moves down by it.
-    const QString loginCaption = QStringLiteral("Show the countdown when I log in");
+    //: A check box, fits 300 pixels at 8 pt.
+    const QString loginCaption = tr("Show the countdown when I log in");
     m_chkLogin
         = place(new QCheckBox(loginCaption, this), QStringLiteral("chkLogin"), 16, 296, 321, 17);
     m_chkLogin->setAccessibleName(loginCaption);
 
     m_cmdOk = place(
-        new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOk"), 168, 320, 81, 25);
-    m_cmdCancel = place(new QPushButton(QStringLiteral("Cancel"), this),
-        QStringLiteral("cmdCancel"), 256, 320, 81, 25);
+        //: A button, fits 72 pixels at 8 pt.
+        new QPushButton(tr("OK"), this), QStringLiteral("cmdOk"), 168, 320, 81, 25);
+    //: A button, fits 72 pixels at 8 pt.
+    m_cmdCancel
+        = place(new QPushButton(tr("Cancel"), this), QStringLiteral("cmdCancel"), 256, 320, 81, 25);
 
-    m_lblMsg[3] = place(new QLabel(QStringLiteral("Quorvane Countdown"), this),
-        QStringLiteral("lblMsg3"), 24, 324, 117, 13);
+    //: The program's name in bold left of the OK button: fits 140 pixels at 8 pt bold.
+    m_lblMsg[3] = place(
+        new QLabel(tr("Quorvane Countdown"), this), QStringLiteral("lblMsg3"), 24, 324, 117, 13);
     m_lblMsg[3]->setFont(bold);
     m_lblMsg[3]->adjustSize();
 
@@ -415,7 +462,8 @@ QString frmConfig::listItemText(qsizetype index) const
     const QString &description = m_events.EventDescriptions.at(index);
     const QString shown
         = ShownText(description.isEmpty() ? m_events.EventDates.at(index) : description);
-    return m_events.isYearly(index) ? shown + QStringLiteral(" (every year)") : shown;
+    //: After a yearly event's description in the list; keep the leading space.
+    return m_events.isYearly(index) ? shown + tr(" (every year)") : shown;
 }
 
 VisitChanges frmConfig::visitChanges() const
@@ -455,7 +503,7 @@ void frmConfig::cmdAdd_Click()
     // Pasted line breaks and tabs would break the countdown's title and widen the list.
     const QString description = OneLineText(m_txtDescription->text());
     if (description.isEmpty()) {
-        m_messages.show(QStringLiteral("Please enter a description"), MessageBox::Exclamation);
+        m_messages.show(tr("Please enter a description"), MessageBox::Exclamation);
         return;
     }
 
@@ -474,7 +522,7 @@ void frmConfig::cmdChange_Click()
         return;
     }
     if (index == 0) {
-        m_messages.show(QStringLiteral("This event cannot be changed!"), MessageBox::Exclamation);
+        m_messages.show(tr("This event cannot be changed!"), MessageBox::Exclamation);
         return;
     }
     // An empty box keeps what the event has; a refused date changes nothing at all.
@@ -486,8 +534,10 @@ void frmConfig::cmdChange_Click()
     const bool yearly = m_chkYearly->isChecked();
     const bool yearlyChanged = yearly != m_events.isYearly(index);
     if (date.isEmpty() && description.isEmpty() && !yearlyChanged) {
-        m_messages.show(QStringLiteral("Type a new description or date for this event, or change "
-                                       "Every year, then press Change."),
+        //: %1 and %2 are the captions of the check box "Every year" and the button "Change".
+        m_messages.show(tr("Type a new description or date for this event, or change %1, then "
+                           "press %2.")
+                            .arg(m_chkYearly->text(), m_cmdChange->text()),
             MessageBox::Exclamation);
         return;
     }
@@ -522,7 +572,7 @@ void frmConfig::cmdRemove_Click()
         return;
     }
     if (index == 0) {
-        m_messages.show(QStringLiteral("This event cannot be removed!"), MessageBox::Exclamation);
+        m_messages.show(tr("This event cannot be removed!"), MessageBox::Exclamation);
         return;
     }
 
@@ -532,7 +582,8 @@ void frmConfig::cmdRemove_Click()
     }
     m_undo.append({index, *held});
     m_cboEvents->setItemText(
-        index, m_cboEvents->itemText(index) + QStringLiteral(" [to be removed]"));
+        //: After a removed event's description in the list; keep the leading space.
+        index, m_cboEvents->itemText(index) + tr(" [to be removed]"));
     setItemSelectable(m_cboEvents, index, false);
     m_cboEvents->setCurrentIndex(index - 1);
 }
@@ -552,21 +603,19 @@ void frmConfig::cmdOk_Click()
     if (!saved.ok) {
         // Nothing was written; the dialog stays open with everything entered, to retry or cancel.
         m_messages.show(
-            QStringLiteral("The settings could not be saved.") + CrLf + CrLf + saved.error,
-            MessageBox::Stop);
+            tr("The settings could not be saved.") + CrLf + CrLf + saved.error, MessageBox::Stop);
         return;
     }
     if (!saved.keptCopy.isEmpty()) {
         // The replaced file could not be read completely: say where its original is.
-        m_messages.show(QStringLiteral("Your settings were saved. The previous settings file "
-                                       "could not be read completely; it was kept as:")
+        m_messages.show(tr("Your settings were saved. The previous settings file could not be "
+                           "read completely; it was kept as:")
                 + CrLf + saved.keptCopy,
             MessageBox::Exclamation);
     }
     if (!saved.unflushed.isEmpty()) {
-        m_messages.show(QStringLiteral("Your settings were saved, but the system could not "
-                                       "confirm that they are safely on the disk. If the power "
-                                       "fails soon, they may be lost.")
+        m_messages.show(tr("Your settings were saved, but the system could not confirm that they "
+                           "are safely on the disk. If the power fails soon, they may be lost.")
                 + CrLf + CrLf + saved.unflushed,
             MessageBox::Exclamation);
     }
@@ -580,8 +629,8 @@ void frmConfig::cmdOk_Click()
             // showing the settings as saved, so that another OK starts from them.
             LoadSettings(m_events, m_settings);
             showSettings();
-            m_messages.show(QStringLiteral("Your settings were saved, but showing the countdown "
-                                           "when you log in could not be changed.")
+            m_messages.show(tr("Your settings were saved, but showing the countdown when you log "
+                               "in could not be changed.")
                     + CrLf + CrLf + applied.error,
                 MessageBox::Stop);
             return;
@@ -603,9 +652,8 @@ std::optional<SaveResult> frmConfig::saveOnTop()
         EventList theirs;
         LoadSettings(theirs, m_settings);
         const VisitChanges::Applied applied = changes.appliedTo(theirs);
-        if (!m_messages.ask(onTopQuestion(m_settings.location(), applied.conflicts),
-                QStringLiteral("Keep Both"), QStringLiteral("Back to the Dialog"),
-                MessageBox::Exclamation)) {
+        if (!m_messages.ask(onTopQuestion(m_settings.location(), applied.conflicts), tr(KeepBoth),
+                tr(BackToDialog), MessageBox::Exclamation)) {
             return std::nullopt;
         }
         // A change made while the question was on screen is asked about again, on the newest
@@ -663,15 +711,14 @@ void frmConfig::chooseWallpaperFile()
         // Said now, while another file can be chosen, rather than by a countdown that silently
         // keeps its built-in picture.
         if (m_pictures.load(result.path, WallpaperShownSize).isNull()) {
-            m_messages.show(QStringLiteral("This file cannot be shown as the wallpaper:") + CrLf
-                    + result.path + CrLf + CrLf
-                    + QStringLiteral(
-                        "It is not a JPEG, GIF, BMP or PNG picture, or it is damaged or too "
-                        "large: a GIF, BMP, PNG or progressive JPEG may have up to 8.3 "
-                        "megapixels (4.15 for a progressive JPEG with full-resolution colour or a "
-                        "PNG of 16 bits a channel), "
-                        "and a photo stored on its side or upside down up to 50 megapixels."),
-                MessageBox::Stop, QStringLiteral("Invalid picture"));
+            m_messages.show(tr("This file cannot be shown as the wallpaper:") + CrLf + result.path
+                    + CrLf + CrLf
+                    + tr("It is not a JPEG, GIF, BMP or PNG picture, or it is damaged or too "
+                         "large: a GIF, BMP, PNG or progressive JPEG may have up to 8.3 "
+                         "megapixels (4.15 for a progressive JPEG with full-resolution colour or "
+                         "a PNG of 16 bits a channel), and a photo stored on its side or upside "
+                         "down up to 50 megapixels."),
+                MessageBox::Stop, tr("Invalid picture"));
             break;
         }
         m_txtWallpaper->setText(result.path);
@@ -679,8 +726,8 @@ void frmConfig::chooseWallpaperFile()
     case FileDialog::Result::Cancelled:
         break;
     case FileDialog::Result::Failed:
-        m_messages.show(result.description, MessageBox::Stop,
-            QStringLiteral("Error ") + QString::number(result.errorNumber));
+        m_messages.show(
+            result.description, MessageBox::Stop, tr("Error %1").arg(result.errorNumber));
         break;
     }
 }
