@@ -276,7 +276,7 @@ private slots:
         QCOMPARE(SingleInstance(theirs).claim({}), Outcome::NotAnswering);
         ::close(done[1]);
         QCOMPARE(exitOf(holder), 0);
-    
+
 #endif
     }
 

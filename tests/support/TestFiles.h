@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>

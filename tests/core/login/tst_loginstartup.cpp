@@ -219,7 +219,10 @@ private slots:
     }
 
 private:
-    QString folder() const { return m_dir->filePath(u"autostart"_s); }
+    QString folder() const
+    {
+        return m_dir->filePath(u"autostart"_s);
+    }
     // A new entry as written for /usr/bin/quorvane.
     static QByteArray oursAsNew()
     {
