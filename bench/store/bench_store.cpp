@@ -47,14 +47,15 @@ int main(int argc, char *argv[])
         std::vector<double> loads, saves;
         for (int run = 0; run < Runs; ++run) {
             // Every save removes one event and so rewrites the whole list.
-            descriptions[1 + run % n] = QString();
+            QList<bool> removed(dates.size(), false);
+            removed[1 + run % n] = true;
             QElapsedTimer timer;
             {
                 // The program keeps one store open for the whole run; time the save alone.
                 IniFileStore settings(path);
                 timer.start();
-                const SaveResult saved
-                    = SaveEventList(settings, DefaultWallpaperMarker(), dates, descriptions, n);
+                const SaveResult saved = SaveEventList(
+                    settings, DefaultWallpaperMarker(), dates, descriptions, n, {}, removed);
                 if (!saved.ok) {
                     std::fprintf(stderr, "save failed: %s\n", qPrintable(saved.error));
                     return 1;
