@@ -25,6 +25,15 @@ if(WIN32)
     install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
     install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> $<TARGET_FILE:Qt6::QGifPlugin>
         $<TARGET_FILE:Qt6::QICOPlugin> DESTINATION imageformats)
+    # Qt's own translations (the file dialog, the message boxes' buttons): the archive of Qt
+    # for Windows has none, and a .qm file is the same on every system, so the host's Qt of
+    # the same version gives them.
+    foreach(language de es fr)
+        set(quorvane_qt_qm ${QT_HOST_PATH}/share/qt6/translations/qtbase_${language}.qm)
+        if(EXISTS ${quorvane_qt_qm})
+            install(FILES ${quorvane_qt_qm} DESTINATION translations)
+        endif()
+    endforeach()
     install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 elseif(APPLE)
     set(quorvane_icns ${quorvane_packaging}/macos/quorvane.icns)

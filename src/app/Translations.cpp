@@ -15,9 +15,14 @@ Translations::Translations(const QLocale &locale)
 void Translations::install()
 {
     // Qt's own are installed with Qt; where they are is known once the application exists (a
-    // qt.conf beside the program may say).
-    (void)m_qt.load(m_locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // qt.conf beside the program may say). A ZIP for Windows carries them in a folder beside
+    // the program.
+    for (const QString &folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+             QCoreApplication::applicationDirPath() + QStringLiteral("/translations")}) {
+        if (m_qt.load(m_locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            break;
+        }
+    }
     // A translator takes itself out of the application when it is destroyed.
     // The last installed is asked first: the program's own words before Qt's.
     QCoreApplication::installTranslator(&m_qt);
