@@ -114,13 +114,13 @@ JpegLayout readJpegLayout(QIODevice &file)
             }
             components = quint8(frame.at(5));
             // Each component's plane, by its sampling factors against the largest ones.
-            const qsizetype specsSize = qsizetype(3) * components;
-            const QByteArray specs = file.read(specsSize);
-            if (specs.size() < specsSize) {
+            const qsizetype samplingSize = qsizetype(3) * components;
+            const QByteArray sampling = file.read(samplingSize);
+            if (sampling.size() < samplingSize) {
                 return layout;
             }
-            const auto factor = [&specs](int component, int shift) {
-                return (quint8(specs.at(3 * component + 1)) >> shift) & 15;
+            const auto factor = [&sampling](int component, int shift) {
+                return (quint8(sampling.at(3 * component + 1)) >> shift) & 15;
             };
             int maxH = 1;
             int maxV = 1;
