@@ -92,13 +92,14 @@ QString refusedByMarks(Kind kind, const QString &shown, const QString &path)
     struct stat info
     { };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        if (errno == ENOENT) {
+        const int error = errno; // before anything else can change it
+        if (error == ENOENT) {
             return QString();
         }
         return (kind == Kind::Folder
                 ? QCoreApplication::translate("SafeFile", "The folder %1 cannot be used: %2")
                 : QCoreApplication::translate("SafeFile", "The file %1 cannot be used: %2"))
-            .arg(shown, SystemReason(errno));
+            .arg(shown, SystemReason(error));
     }
     const bool readOnly = (info.st_mode & S_IWUSR) == 0;
 #else
@@ -420,10 +421,11 @@ QString SafeRemove(const QString &path)
     struct stat status
     { };
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
-        return errno == ENOENT || errno == ENOTDIR
+        const int error = errno; // before anything else can change it
+        return error == ENOENT || error == ENOTDIR
             ? QString()
             : QCoreApplication::translate("SafeFile", "The file %1 cannot be removed: %2")
-                  .arg(path, SystemReason(errno));
+                  .arg(path, SystemReason(error));
     }
 #else
     if (!info.exists() && !info.isSymLink()) {
