@@ -49,10 +49,12 @@ start_display
 unset QT_QPA_PLATFORM # the program chooses Qt's windows platform; this one is for Linux
 # The package's program, with nothing of the build's Qt.
 quorvane=("$wine_sh" "$prefix" - - "$exe")
-# The values of the program's registry key, one a line; nothing when there is no key.
+# The values of the program's registry key, one a line; nothing when there is no key. What reg
+# said when it found none is in $tmp/reg.log.
 values() {
     local out
-    out=$("$wine_sh" "$prefix" - - reg query "$key\\Quorvane\\countdown" 2>&1) || return 0
+    out=$("$wine_sh" "$prefix" - - reg query "$key\\Quorvane\\countdown" 2>&1) ||
+        { echo "reg query: status $?: $out" >"$tmp/reg.log"; return 0; }
     tr -d '\r' <<<"$out"
 }
 # close <window>: the window's close, as Alt+F4 asks for it.
@@ -81,10 +83,11 @@ xdotool mousemove --sync --window "$dialog" 100 241 click 1 type --delay 20 "$da
 xdotool mousemove --sync --window "$dialog" 56 268 click 1
 xdotool mousemove --sync --window "$dialog" 208 332 click 1
 main=$(wait_window "^$description\$" 30) || fail "no countdown window titled \"$description\""
+rm -f "$tmp/reg.log"
 for value in "d1 REG_SZ $date" "t1 REG_SZ $description" "Active REG_SZ 1" \
     "Wallpaper REG_SZ veltor://default"; do
     values | sed 's/^ *//; s/    / /g' | grep -qxF "$value" ||
-        fail "the registry lacks \"$value\": $(values)"
+        fail "the registry lacks \"$value\": $(values) $(cat "$tmp/reg.log" 2>/dev/null)"
 done
 close "$main"
 wait_exit 30 "the program did not end when its window was closed"
@@ -95,7 +98,7 @@ main=$(wait_window "^$description\$" 60) || fail "a second start did not show \"
 first=$app
 app=""
 out=$(timeout 60 "${quorvane[@]}" --settings 2>&1) ||
-    fail "a later start did not hand over: $out"
+    fail "a later start did not hand over (status $?): $out"
 app=$first
 dialog=$(wait_window '^Settings$' 30) || fail "the running program opened no settings dialog"
 close "$dialog"

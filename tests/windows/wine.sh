@@ -38,5 +38,6 @@ flock --close "$prefix.lock" sh -c '
     if [ ! -f "$WINEPREFIX/.made" ]; then
         wineboot -i && wineserver -w && touch "$WINEPREFIX/.made" || exit 1
     fi
-    if wineserver -p30; then wine cmd /c exit; fi' >/dev/null 2>&1
+    if wineserver -p30; then wine cmd /c exit; fi' >/dev/null 2>&1 ||
+    { status=$?; echo "wine.sh: Wine did not start for $1 (status $status)" >&2; exit "$status"; }
 exec wine "$@"
