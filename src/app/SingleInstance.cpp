@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -30,6 +31,8 @@ constexpr qsizetype MaxToken = 160;
 constexpr qint64 MaxRequest = 256;
 // How long a start waits for the program that holds the claim to answer, all tries together.
 constexpr int ClaimMs = 5000;
+// How long a start may take between creating its lock file and locking it, at the most.
+constexpr qint64 MakingLockMs = 1000;
 // How long a client may take to send its line.
 constexpr int RequestMs = 3000;
 
@@ -186,13 +189,21 @@ SingleInstance::Outcome SingleInstance::claim(const StartOptions &options)
         // ended before it wrote that, or whose id is someone else's now, goes here: only a
         // lock file that no running program holds can be removed. Otherwise the holder may be
         // between taking the lock and listening, ending, stopped or hung.
-        if (!m_lock.removeStaleLockFile()) {
+        if (lockMayBeBeingMade() || !m_lock.removeStaleLockFile()) {
             if (deadline.hasExpired()) {
                 return Outcome::NotAnswering;
             }
             QThread::msleep(100);
         }
     }
+}
+
+bool SingleInstance::lockMayBeBeingMade() const
+{
+    // QLockFile creates the file before it locks it: a file that new may be another start's
+    // lock in the making, which looks like one no program holds.
+    const QDateTime made = QFileInfo(m_lock.fileName()).lastModified();
+    return made.isValid() && qAbs(made.msecsTo(QDateTime::currentDateTimeUtc())) < MakingLockMs;
 }
 
 void SingleInstance::listen()

@@ -53,6 +53,7 @@ signals:
 private:
     void listen();
     bool sendRequest(const StartOptions &options, const QDeadlineTimer &deadline) const;
+    bool lockMayBeBeingMade() const;
     void acceptClients();
     void readClient(QLocalSocket *client);
 
